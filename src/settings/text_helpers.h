@@ -1,0 +1,28 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+// Removes leading and trailing spaces (only the space character).
+void TrimSpaces(std::string& text);
+
+// Mode 0: only digits and "."; mode 1: digits, "." and "-"; any other mode: always true.
+// The empty text counts as a number.
+bool IsNumberText(std::string_view text, int mode);
+inline constexpr int kUnsigned = 0;
+inline constexpr int kSigned = 1;
+
+// The values found for each letter of a letter list: an empty slot when the letter did not occur;
+// a present slot may hold an empty text, which converts to 0.
+struct LetterFields {
+    std::array<std::optional<std::string>, 12> slots;
+    const std::optional<std::string>& operator[](size_t i) const { return slots[i]; }
+    bool has(size_t i) const { return slots[i].has_value(); }
+};
+
+// Reads lettered values such as X1.5 Y2 or N"NAME" from text, using the letters in the given
+// list (up to 12 capital letters; the slot number is the letter's position). Parsing stops at the
+// first character that is not a listed letter; text is left holding the unparsed rest.
+LetterFields ParseLetterFields(std::string& text, std::string_view letters);

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// A fresh folder per test, removed afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+
+    const std::string& path() const { return path_; }
+    std::string file(const std::string& name) const;
+    void write(const std::string& name, const std::string& bytes) const;
+    std::string read(const std::string& name) const;
+    bool exists(const std::string& name) const;
+
+private:
+    std::string path_;
+};
+
+// Every test of the settings and libraries starts from a fresh process's state in a home folder
+// of its own.
+class HomeDirTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+    TempDir home;
+};
