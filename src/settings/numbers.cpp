@@ -93,6 +93,35 @@ void appendFixed(std::string& out, double value, int decimals)
     out.append(buffer, result.ptr);
 }
 
+void appendFixed3(std::string& out, float value)
+{
+    const double thousandths = std::nearbyint(static_cast<double>(value) * 1000.0);
+    if (!(std::fabs(thousandths) < 1e15)) {
+        appendFixed(out, value, 3);
+        return;
+    }
+    auto whole = static_cast<long long>(thousandths);
+    if (std::signbit(value)) {
+        out += '-';
+        whole = -whole;
+    }
+    char digits[24];
+    auto end = std::to_chars(digits, digits + sizeof digits, whole / 1000).ptr;
+    out.append(digits, end);
+    const auto fraction = static_cast<int>(whole % 1000);
+    out += '.';
+    out += static_cast<char>('0' + fraction / 100);
+    out += static_cast<char>('0' + fraction / 10 % 10);
+    out += static_cast<char>('0' + fraction % 10);
+}
+
+std::string fixed3(float value)
+{
+    std::string out;
+    appendFixed3(out, value);
+    return out;
+}
+
 std::string formatFixed(double value, int decimals)
 {
     std::string out;

@@ -18,5 +18,8 @@ int leadingIntAutoBase(std::string_view text);
 // Exactly what printf's "%.<decimals>f" writes for the value, with a point as decimal mark.
 void appendFixed(std::string& out, double value, int decimals);
 std::string formatFixed(double value, int decimals);
-// "%.3f" of a single-precision value, the format of every length.
-inline std::string fixed3(float value) { return formatFixed(value, 3); }
+// "%.3f" of a single-precision value, the format of every length. A float times 1000 is exact in
+// double precision, so rounding that product to a whole number (ties to even, as printf) gives
+// the exact three-decimal result without a general formatter.
+void appendFixed3(std::string& out, float value);
+std::string fixed3(float value);

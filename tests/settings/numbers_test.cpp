@@ -32,7 +32,8 @@ TEST(FormatFixed, MatchesPrintfForSinglePrecisionValues)
 {
     std::mt19937 random(42);
     std::uniform_real_distribution<float> any(-2000.0f, 2000.0f);
-    std::vector<float> values = {0.0f, -0.0f, -0.0004f, 0.0005f, 0.0015f, 1.0005f, 2.675f, 100000000.0f, -9998.9f};
+    std::vector<float> values = {0.0f,    -0.0f,   -0.0004f, 0.0005f, 0.0015f,      1.0005f, 2.675f,
+                                 0.0625f, 0.1875f, -2.0625f, 1e20f,   100000000.0f, -9998.9f};
     for (int i = 0; i < 20000; ++i)
         values.push_back(any(random));
     for (float v : values) {
@@ -41,6 +42,9 @@ TEST(FormatFixed, MatchesPrintfForSinglePrecisionValues)
             std::snprintf(expected, sizeof expected, "%.*f", decimals, static_cast<double>(v));
             ASSERT_EQ(formatFixed(v, decimals), expected) << v;
         }
+        char expected[64];
+        std::snprintf(expected, sizeof expected, "%.3f", static_cast<double>(v));
+        ASSERT_EQ(fixed3(v), expected) << v;
     }
     EXPECT_EQ(fixed3(-0.0004f), "-0.000");
 }

@@ -1,0 +1,92 @@
+#pragma once
+
+#include "settings/library_records.h"
+#include "settings/settings.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The jobs the three cutting pages edit and hand to their program writers.
+
+// The regular hole pattern of one side of a post or rail.
+struct PatternSide {
+    float distanceFromTop = kUnsetLength;
+    float spacing = kUnsetLength;
+    int holeCount = kUnsetCount;
+    int useOffsetting = 0;
+    // Side 2's amount; side 1's lives in the settings (see offsetAmount below).
+    float offsetAmount = kUnsetLength;
+    int alternateOffset = 0;
+};
+
+struct PostJob {
+    int sides = 1;
+    MaterialRecord material;
+    std::array<HoleRecord, 2> holeType;
+    std::array<PatternSide, 2> side;
+    // The names as the page shows them and the setup header records them.
+    std::string materialName;
+    std::array<std::string, 2> holeName;
+
+    // Side 1's offset amount is the setting gs.autopostoffset.
+    float& offsetAmount(int sideIndex) { return sideIndex == 0 ? gs.autopostoffset : side[1].offsetAmount; }
+    float offsetAmount(int sideIndex) const { return sideIndex == 0 ? gs.autopostoffset : side[1].offsetAmount; }
+};
+
+struct RailSide : PatternSide {
+    float distanceFromBottom = kUnsetLength;
+    float leftover = 0;
+    int maxCount = 0;
+};
+
+struct RailJob {
+    int sides = 1;
+    MaterialRecord material;
+    std::array<HoleRecord, 2> holeType;
+    std::array<RailSide, 2> side;
+    float rise = 0;
+    float run = 0;
+    std::string materialName;
+    std::array<std::string, 2> holeName;
+
+    // Side 1's offset amount is the setting gs.railoffset.
+    float& offsetAmount(int sideIndex) { return sideIndex == 0 ? gs.railoffset : side[1].offsetAmount; }
+    float offsetAmount(int sideIndex) const { return sideIndex == 0 ? gs.railoffset : side[1].offsetAmount; }
+};
+
+inline constexpr int kManualSlots = 1000;
+
+// One hole placed by hand: its hole type, its gap from the hole above (or from the top end) and
+// its sideways offset. The slot is filled when the hole type has a name.
+struct PlacedHole {
+    HoleRecord hole;
+    float spacing = kUnsetLength;
+    float offset = 0;
+
+    bool filled() const { return !hole.name.empty(); }
+};
+
+struct ManualJob {
+    int sides = 1;
+    MaterialRecord material;
+    // 1000 slots per side.
+    std::array<std::vector<PlacedHole>, 2> placedHoles{std::vector<PlacedHole>(kManualSlots),
+                                                       std::vector<PlacedHole>(kManualSlots)};
+    std::array<int, 2> offsetOn{0, 0};
+    int side1HoleCount = 0;
+};
+
+extern PostJob postJob;
+extern ManualJob manualJob;
+extern RailJob railJob;
+// Total Number of Posts to Cut of the page whose Run last collected its job (job list only).
+extern int totalPosts;
+// The selected material's feed rates, or the settings' when the material has 0.
+extern int effectiveCutFeed;
+extern int effectivePlungeFeed;
+
+// Takes a material's feed rates, falling back to gs.cutfeed and gs.plungefeed for 0.
+void takeMaterialFeeds(const MaterialRecord& material);
+
+void resetJobs();

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "gcode/job_records.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+// The current tap file is the folder gs.path with this file name.
+extern std::string filename;
+// "<gs.path><separator><filename>": the file that Run and Save write and Load reads.
+std::string currentTapFilePath();
+
+// Values shared by the cutting pages: the sides choice (1 one side, 2 both sides), the display
+// choice (1 overlay, 0 apart), and the flag a Load sets when it found another page's file.
+extern int sharedSides;
+extern int sharedOverlay;
+extern bool loadPending;
+
+// What the last setup header read left for the page that takes it.
+struct HoldingFields {
+    struct Pattern {
+        float distanceFromTop = kUnsetLength;
+        float spacing = kUnsetLength;
+        int holeCount = kUnsetCount;
+        int useOffsetting = kUnsetCount;
+        float offsetAmount = kUnsetLength;
+        int alternateOffset = kUnsetCount;
+    };
+    struct ManualHole {
+        std::string name;
+        float spacing = kUnsetLength;
+        float offset = kUnsetLength;
+    };
+
+    std::string materialName;
+    std::string side1HoleName;
+    std::array<Pattern, 2> side;
+    float distanceFromBottom = kUnsetLength;
+    float rise = kUnsetLength;
+    float run = kUnsetLength;
+    // Hole number n (from 1) of a side is slot n - 1.
+    std::array<std::vector<ManualHole>, 2> manualHoles{std::vector<ManualHole>(kManualSlots),
+                                                       std::vector<ManualHole>(kManualSlots)};
+    std::array<int, 2> manualOffsetOn{0, 0};
+};
+extern HoldingFields holding;
+
+void resetSetupState();

@@ -1,0 +1,248 @@
+#include "setupfile/setup_reader.h"
+
+#include "platform/messages.h"
+#include "platform/text_compare.h"
+#include "settings/files.h"
+#include "settings/numbers.h"
+#include "settings/text_helpers.h"
+#include "setupfile/current_tap_file.h"
+
+#include <vector>
+
+namespace {
+
+// Where one letter's value goes.
+struct Target {
+    enum Kind { Drop, Length, Count, Text } kind = Drop;
+    void* destination = nullptr;
+    size_t limit = 0;
+
+    void store(const std::string& value) const
+    {
+        switch (kind) {
+        case Length: *static_cast<float*>(destination) = leadingFloat(value); break;
+        case Count: *static_cast<int*>(destination) = leadingInt(value); break;
+        case Text: *static_cast<std::string*>(destination) = value.substr(0, limit); break;
+        case Drop: break;
+        }
+    }
+};
+
+Target length(float& f) { return {Target::Length, &f, 0}; }
+Target count(int& i) { return {Target::Count, &i, 0}; }
+Target text(std::string& s, size_t limit = kNameLimit) { return {Target::Text, &s, limit}; }
+Target drop() { return {}; }
+
+struct KeyRule {
+    std::string_view key;
+    std::string_view letters;
+    std::vector<Target> targets; // one per letter
+};
+
+void storeFields(std::string rest, const KeyRule& rule)
+{
+    const LetterFields fields = ParseLetterFields(rest, rule.letters);
+    for (size_t i = 0; i < rule.targets.size(); ++i) {
+        if (fields.has(i))
+            rule.targets[i].store(*fields[i]);
+    }
+}
+
+// The settings that every form's "[config=" line records, after the form's own leading letters.
+std::vector<Target> configTargets(std::vector<Target> leading)
+{
+    leading.insert(leading.end(), {length(gs.clearance), length(gs.depth), length(gs.maxdepth), count(gs.heads),
+                                   text(gs.headchars, kHeadCharsLimit), length(gs.spos[0]), length(gs.startpos.y),
+                                   count(gs.autozoom)});
+    return leading;
+}
+
+std::vector<Target> config1Targets(Target last)
+{
+    return {count(gs.cutatonce), count(effectiveCutFeed), count(effectivePlungeFeed),
+            length(gs.leadin),   length(gs.exit),         length(gs.endpos.x),
+            length(gs.endpos.y), count(gs.start),         count(gs.direction),
+            last};
+}
+
+std::vector<Target> sideTargets(HoldingFields::Pattern& p)
+{
+    return {length(p.distanceFromTop), length(p.spacing),        count(p.holeCount),
+            count(p.useOffsetting),    length(p.offsetAmount), count(p.alternateOffset)};
+}
+
+std::vector<KeyRule> postRules()
+{
+    HoldingFields::Pattern& s1 = holding.side[0];
+    HoldingFields::Pattern& s2 = holding.side[1];
+    PatternSide& job2 = postJob.side[1];
+    return {
+        {"[CONFIG=", "NHCDMVAXYZ", configTargets({text(holding.materialName), text(holding.side1HoleName)})},
+        {"[MATERIALNAME=", "N", {text(holding.materialName)}},
+        {"[SIDE0HOLENAME=", "H", {text(holding.side1HoleName)}},
+        {"[SIDE1HOLENAME=", "H", {text(postJob.holeName[1])}},
+        {"[CONFIGBACK=", "HDSNOAL",
+         {text(postJob.holeName[1]), length(job2.distanceFromTop), length(job2.spacing), count(job2.holeCount),
+          count(s2.useOffsetting), length(s2.offsetAmount), count(s2.alternateOffset)}},
+        {"[CONFIG1=", "NFPLEXYHSO", config1Targets(length(gs.spare[0]))},
+        {"[CONFIG2=", "BOCR", {text(gs.bitname), count(sharedOverlay), count(gs.cutstyle), drop()}},
+        {"[POST=", "DSHOALC",
+         {length(s1.distanceFromTop), length(s1.spacing), count(s1.holeCount), count(s1.useOffsetting),
+          length(s1.offsetAmount), count(s1.alternateOffset), count(sharedSides)}},
+    };
+}
+
+std::vector<KeyRule> railRules()
+{
+    HoldingFields::Pattern& s1 = holding.side[0];
+    std::vector<Target> back = sideTargets(holding.side[1]);
+    back.insert(back.begin(), text(railJob.holeName[1]));
+    return {
+        {"[CONFIG=", "NHCDMVAXYZ", configTargets({text(railJob.materialName), text(railJob.holeName[0])})},
+        {"[MATERIALNAME=", "N", {text(railJob.materialName)}},
+        {"[SIDE0HOLENAME=", "H", {text(railJob.holeName[0])}},
+        {"[CONFIG1=", "NFPLEXYHSO", config1Targets(length(gs.spare[0]))},
+        {"[CONFIG2=", "BOCR", {text(gs.bitname), count(sharedOverlay), count(gs.cutstyle), drop()}},
+        {"[SIDE1HOLENAME=", "H", {text(railJob.holeName[1])}},
+        {"[CONFIGBACK=", "HDSNOAL", back},
+        {"[POST=", "TSHBOALDRC",
+         {length(s1.distanceFromTop), length(s1.spacing), count(s1.holeCount), length(holding.distanceFromBottom),
+          count(s1.useOffsetting), length(s1.offsetAmount), count(s1.alternateOffset), length(holding.run),
+          length(holding.rise), count(sharedSides)}},
+    };
+}
+
+std::vector<KeyRule> manualRules()
+{
+    std::vector<Target> config1 = config1Targets(count(holding.manualOffsetOn[0]));
+    config1.push_back(count(holding.manualOffsetOn[1]));
+    return {
+        {"[CONFIG=", "NCDMVAXYZ", configTargets({text(holding.materialName)})},
+        {"[CONFIG1=", "NFPLEXYHSOT", config1},
+        {"[CONFIG2=", "BSOCR", {text(gs.bitname), count(sharedSides), count(sharedOverlay), count(gs.cutstyle), drop()}},
+    };
+}
+
+// "[SIDE<s>HOLE<n>=" with n from 1 to the number of slots, written as the writer writes it.
+bool placeManualHole(const std::string& line)
+{
+    for (int side = 0; side < 2; ++side) {
+        const std::string prefix = "[SIDE" + std::to_string(side) + "HOLE";
+        if (line.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const size_t equals = line.find('=', prefix.size());
+        if (equals == std::string::npos)
+            return false;
+        const std::string number = line.substr(prefix.size(), equals - prefix.size());
+        const int n = leadingInt(number);
+        if (n < 1 || n > kManualSlots || std::to_string(n) != number)
+            return false;
+        HoldingFields::ManualHole& hole = holding.manualHoles[side][n - 1];
+        storeFields(line.substr(equals + 1), {"", "HSO", {text(hole.name), length(hole.spacing), length(hole.offset)}});
+        return true;
+    }
+    return false;
+}
+
+bool placeLine(const std::string& line, const std::vector<KeyRule>& rules, bool manual)
+{
+    for (const KeyRule& rule : rules) {
+        if (line.compare(0, rule.key.size(), rule.key) == 0) {
+            storeFields(line.substr(rule.key.size()), rule);
+            return true;
+        }
+    }
+    return manual && placeManualHole(line);
+}
+
+std::vector<KeyRule> rulesFor(int screen)
+{
+    switch (screen) {
+    case kScreenPost: return postRules();
+    case kScreenManual: return manualRules();
+    default: return railRules();
+    }
+}
+
+} // namespace
+
+bool HeaderLines::open(const std::string& path)
+{
+    bytes_.clear();
+    pos_ = 0;
+    return readWholeFile(path, bytes_);
+}
+
+bool HeaderLines::next(std::string& line)
+{
+    constexpr size_t kPiece = 255;
+    if (pos_ >= bytes_.size())
+        return false;
+    const size_t newline = bytes_.find('\n', pos_);
+    const size_t end = std::min(newline == std::string::npos ? bytes_.size() : newline + 1, pos_ + kPiece);
+    line = bytes_.substr(pos_, end - pos_);
+    pos_ = end;
+    line.resize(std::min(line.size(), line.find('\0')));
+    for (char& c : line)
+        c = asciiUpper(c);
+    if (line.empty() || line[0] != '[') {
+        line.clear();
+        return true;
+    }
+    const size_t last = line.find_last_not_of(" \t\r\n");
+    line.resize(last == std::string::npos ? 0 : last + 1);
+    return true;
+}
+
+int readSetupScreen(HeaderLines& lines)
+{
+    constexpr std::string_view kScreenKey = "[SCREEN=";
+    std::string line;
+    while (lines.next(line)) {
+        if (line.find('=') == std::string::npos)
+            continue;
+        if (line.compare(0, kScreenKey.size(), kScreenKey) != 0)
+            return kScreenUnknown;
+        const std::string name = line.substr(kScreenKey.size(), 4);
+        if (name == "POST")
+            return kScreenPost;
+        if (name == "MANU")
+            return kScreenManual;
+        if (name == "RAIL")
+            return kScreenRail;
+    }
+    return kScreenUnknown;
+}
+
+bool readCurrentTapFileScreen(int& screen)
+{
+    HeaderLines lines;
+    if (!lines.open(currentTapFilePath()))
+        return false;
+    screen = readSetupScreen(lines);
+    return true;
+}
+
+bool readSetupHeader(Messages& messages)
+{
+    HeaderLines lines;
+    if (!lines.open(currentTapFilePath()))
+        return false;
+    const int screen = readSetupScreen(lines);
+    if (screen == kScreenUnknown) {
+        messages.show("File Not Created By Korvanta Software");
+        return false;
+    }
+    holding = HoldingFields{};
+    const std::vector<KeyRule> rules = rulesFor(screen);
+    std::string line;
+    while (lines.next(line)) {
+        if (line.find('=') == std::string::npos)
+            continue;
+        if (!placeLine(line, rules, screen == kScreenManual)) {
+            messages.show("Error reading " + currentTapFilePath(), MessageIcon::Error);
+            return false;
+        }
+    }
+    return true;
+}

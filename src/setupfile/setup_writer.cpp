@@ -1,0 +1,242 @@
+#include "setupfile/setup_writer.h"
+
+#include "gcode/primitives.h"
+
+namespace {
+
+// Items are written as a letter directly followed by its value; an optional item that holds the
+// unset marker is left out.
+void length(ProgramOutput& out, std::string_view prefix, float value)
+{
+    out.text(prefix);
+    out.length(value);
+}
+
+void count(ProgramOutput& out, std::string_view prefix, int value)
+{
+    out.text(prefix);
+    out.count(value);
+}
+
+void quoted(ProgramOutput& out, std::string_view prefix, std::string_view value)
+{
+    out.text(prefix);
+    out.character('"');
+    out.text(value);
+    out.character('"');
+}
+
+void optionalLength(ProgramOutput& out, std::string_view prefix, float value)
+{
+    if (!isUnset(value))
+        length(out, prefix, value);
+}
+
+void optionalCount(ProgramOutput& out, std::string_view prefix, int value)
+{
+    if (!isUnset(value))
+        count(out, prefix, value);
+}
+
+void nameLine(ProgramOutput& out, std::string_view key, std::string_view letter, std::string_view name)
+{
+    out.text(key);
+    quoted(out, letter, name);
+    out.endLine();
+}
+
+void opening(ProgramOutput& out, std::string_view screen)
+{
+    out.text("[File Created by Korvanta Software]\n\n[screen=");
+    out.text(screen);
+    out.endLine();
+}
+
+// "[config=" for the Post and Rail forms; the Post form has two blanks before its v item.
+void configLine(ProgramOutput& out, std::string_view beforeHeads)
+{
+    length(out, "[config=c", gs.clearance);
+    length(out, " d", gs.depth);
+    count(out, beforeHeads, gs.heads);
+    quoted(out, " a", gs.headchars);
+    length(out, " x", gs.startposX());
+    length(out, " y", gs.startpos.y);
+    count(out, " z", gs.autozoom);
+    out.endLine();
+}
+
+void config1Items(ProgramOutput& out)
+{
+    count(out, "[config1=n", gs.cutatonce);
+    count(out, " f", effectiveCutFeed);
+    count(out, " p", effectivePlungeFeed);
+    length(out, " l", gs.leadin);
+    length(out, " e", gs.exit);
+    length(out, " x", gs.endpos.x);
+    length(out, " y", gs.endpos.y);
+    count(out, " h", gs.start);
+    count(out, " s", gs.direction);
+}
+
+void optionalConfig1Line(ProgramOutput& out)
+{
+    out.text("[config1=");
+    optionalCount(out, " n", gs.cutatonce);
+    optionalCount(out, " f", effectiveCutFeed);
+    optionalCount(out, " p", effectivePlungeFeed);
+    optionalLength(out, " l", gs.leadin);
+    optionalLength(out, " e", gs.exit);
+    optionalLength(out, " x", gs.endpos.x);
+    optionalLength(out, " y", gs.endpos.y);
+    optionalCount(out, " h", gs.start);
+    optionalCount(out, " s", gs.direction);
+    optionalLength(out, " o", gs.spare[0]);
+    out.endLine();
+}
+
+// The several-posts flag follows the number of posts cut at once when the header is written.
+int repeatFlag()
+{
+    gs.repeat = gs.cutatonce >= 2 ? 1 : 0;
+    return gs.repeat;
+}
+
+void config2Line(ProgramOutput& out, const int* sides, int display)
+{
+    quoted(out, "[config2=b", gs.bitname);
+    if (sides)
+        count(out, " s", *sides);
+    count(out, " o", display);
+    count(out, " c", gs.cutstyle);
+    count(out, " r", repeatFlag());
+    out.endLine();
+}
+
+// Side 2's pattern; the amount and the flags of a side come from the job's accessors.
+template <class Job>
+void configBackLine(ProgramOutput& out, const Job& job)
+{
+    const PatternSide& s = job.side[1];
+    out.text("[configback=");
+    optionalLength(out, " d", s.distanceFromTop);
+    optionalLength(out, " s", s.spacing);
+    optionalCount(out, " n", s.holeCount);
+    optionalCount(out, " o", s.useOffsetting);
+    optionalLength(out, " a", job.offsetAmount(1));
+    optionalCount(out, " l", s.alternateOffset);
+    out.endLine();
+}
+
+void manualHoleLines(ProgramOutput& out, const ManualJob& job)
+{
+    for (int side = 0; side < 2; ++side) {
+        const auto& slots = job.placedHoles[side];
+        for (size_t k = 0; k < slots.size(); ++k) {
+            if (!slots[k].filled())
+                continue;
+            count(out, "[side", side);
+            count(out, "hole", static_cast<int>(k + 1));
+            quoted(out, "=h", slots[k].hole.name);
+            length(out, " s", isUnset(slots[k].spacing) ? 0.0f : slots[k].spacing);
+            length(out, " o", isUnset(slots[k].offset) ? 0.0f : slots[k].offset);
+            out.endLine();
+        }
+    }
+}
+
+} // namespace
+
+void writeFeedLines(ProgramOutput& out, float materialHeight)
+{
+    count(out, "F", effectiveCutFeed);
+    out.text(" XY\n");
+    if (!headsAreLettered())
+        return;
+    count(out, "F", effectivePlungeFeed);
+    out.character(' ');
+    out.text(gs.headchars);
+    out.endLine();
+    out.text("G92.1");
+    for (int head = 1; head <= gs.heads && head <= static_cast<int>(gs.headchars.size()); ++head) {
+        out.character(' ');
+        out.character(gs.headchars[head - 1]);
+        out.length(materialHeight);
+    }
+    out.endLine();
+}
+
+void writePostSetup(ProgramOutput& out, const PostJob& job, int display)
+{
+    opening(out, "Post");
+    nameLine(out, "[materialname=", "n", job.materialName);
+    nameLine(out, "[side0holename=", "h", job.holeName[0]);
+    configLine(out, "  v");
+    nameLine(out, "[side1holename=", "h", job.holeName[1]);
+    configBackLine(out, job);
+    config1Items(out);
+    length(out, " o", gs.spare[0]);
+    out.endLine();
+    config2Line(out, nullptr, display);
+
+    const PatternSide& s = job.side[0];
+    out.text("[post=");
+    optionalLength(out, " d", s.distanceFromTop);
+    optionalLength(out, " s", s.spacing);
+    optionalCount(out, " h", s.holeCount);
+    count(out, " o", s.useOffsetting);
+    optionalLength(out, " a", job.offsetAmount(0));
+    count(out, " l", s.alternateOffset);
+    optionalCount(out, " c", job.sides);
+    out.endLine();
+}
+
+void writeManualSetup(ProgramOutput& out, const ManualJob& job, int display)
+{
+    opening(out, "Manual");
+    quoted(out, "[config=n", job.material.name);
+    length(out, " c", gs.clearance);
+    length(out, " d", gs.depth);
+    count(out, " v", gs.heads);
+    quoted(out, " a", gs.headchars);
+    length(out, " x", gs.startposX());
+    length(out, " y", gs.startpos.y);
+    count(out, " z", gs.autozoom);
+    out.endLine();
+    config1Items(out);
+    count(out, " o", job.offsetOn[0]);
+    count(out, " t", job.offsetOn[1]);
+    out.endLine();
+    config2Line(out, &job.sides, display);
+    manualHoleLines(out, job);
+    out.endLine();
+
+    out.text("G90\n");
+    writeHeadsHome(out);
+    writeFeedLines(out, job.material.height);
+}
+
+void writeRailSetup(ProgramOutput& out, const RailJob& job, int display)
+{
+    opening(out, "Rail");
+    nameLine(out, "[materialname=", "n", job.materialName);
+    nameLine(out, "[side0holename=", "h", job.holeName[0]);
+    configLine(out, " v");
+    optionalConfig1Line(out);
+    config2Line(out, nullptr, display);
+    nameLine(out, "[side1holename=", "h", job.holeName[1]);
+    configBackLine(out, job);
+
+    const RailSide& s = job.side[0];
+    out.text("[post=");
+    optionalLength(out, " t", s.distanceFromTop);
+    optionalLength(out, " s", s.spacing);
+    optionalCount(out, " h", s.holeCount);
+    optionalLength(out, " b", s.distanceFromBottom);
+    optionalCount(out, " o", s.useOffsetting);
+    optionalLength(out, " a", job.offsetAmount(0));
+    optionalCount(out, " l", s.alternateOffset);
+    optionalLength(out, " d", job.run);
+    optionalLength(out, " r", job.rise);
+    optionalCount(out, " c", job.sides);
+    out.endLine();
+}

@@ -1,0 +1,15 @@
+#pragma once
+
+#include "gcode/job_records.h"
+#include "gcode/program_output.h"
+
+// The setup header that opens every program and records its job, so that Load can read it back.
+// display is the page's display choice: 1 overlay sides, 0 sides apart.
+void writePostSetup(ProgramOutput& out, const PostJob& job, int display);
+// The Manual form ends with an empty line and the program's preamble.
+void writeManualSetup(ProgramOutput& out, const ManualJob& job, int display);
+void writeRailSetup(ProgramOutput& out, const RailJob& job, int display);
+
+// The preamble lines after "G90": the feed lines and, for lettered heads, the plunge feed and the
+// heads' height set to the material's height.
+void writeFeedLines(ProgramOutput& out, float materialHeight);
