@@ -3,6 +3,7 @@
 #include "gcode/hole_routine.h"
 #include "gcode/pattern_layout.h"
 #include "gcode/primitives.h"
+#include "gcode/program_run.h"
 #include "setupfile/current_tap_file.h"
 #include "setupfile/setup_writer.h"
 
@@ -89,42 +90,21 @@ void writeToolLine(ProgramOutput& out)
     }
 }
 
-void writeEndBlock(ProgramOutput& out)
-{
-    writeSpindleCommands(out, Spindle::Off);
-    writeHeadsHome(out);
-    writeRapid(out, gs.endpos.x, gs.endpos.y, kOmit);
-}
-
-template <class Job>
-void writeSide(ProgramOutput& out, Job& job, const Style& style, int side)
-{
-    startSideDepth(job.side[side].holeCount);
-    writeSpindleCommands(out, Spindle::On);
-    if (style.toolLineEverySide())
-        writeToolLine(out);
-    const int posts = std::min(gs.cutatonce, kFixturePositions);
-    for (int pair = 0; pair < posts / 2; ++pair)
-        placeHoles(out, job, style, 2, side, pair);
-    if (posts % 2 == 1)
-        placeHoles(out, job, style, 1, side, posts / 2);
-}
-
 template <class Job>
 void writeBody(ProgramOutput& out, Job& job, const Style& style)
 {
-    const int sides = job.sides == 2 ? 2 : 1;
-    for (int side = 0; side < sides; ++side) {
-        writeSide(out, job, style, side);
-        if (side == 0 && sides == 2) {
-            writeEndBlock(out);
-            writeText(out, style.flipMarker());
-        }
-        if (style.endBlockEverySide())
-            writeEndBlock(out);
-    }
-    if (!style.endBlockEverySide())
-        writeEndBlock(out);
+    ProgramRun run;
+    run.sides = job.sides;
+    run.flipMarker = style.flipMarker();
+    run.endBlockEverySide = style.endBlockEverySide();
+    run.startSide = [&](int side) {
+        startSideDepth(job.side[side].holeCount);
+        writeSpindleCommands(out, Spindle::On);
+        if (style.toolLineEverySide())
+            writeToolLine(out);
+    };
+    run.placePosts = [&](int count, int side, int pairIndex) { placeHoles(out, job, style, count, side, pairIndex); };
+    writeProgramRun(out, run);
 }
 
 bool directionIsKnown()

@@ -1,0 +1,171 @@
+#include "gcode/manual_program.h"
+
+#include "gcode/manual_layout.h"
+#include "settings/settings.h"
+#include "support/gcode_fixture.h"
+#include "support/golden.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace {
+
+void setVariant(int variant)
+{
+    gs.start = variant <= 2 ? 1 : 0;
+    gs.direction = variant % 2 == 1 ? 1 : 0;
+}
+
+class ManualProgramTest : public GcodeTest {
+protected:
+    void SetUp() override
+    {
+        GcodeTest::SetUp();
+        useExampleMachine();
+        gs.heads = 2;
+        gs.headchars = "ZW";
+        gs.toolnumber = "T1"; // never written in a manual program
+        job.material = MaterialRecord{"VINYL 5X5", 48, 5, 0, 3.5f, 0, 0};
+        // The worked example: slot 0 and slot 2 filled, slot 1 empty.
+        job.placedHoles[0][0] = {HoleRecord{"RAIL 4", 4, 1.5f, 0.5f, 0}, 6, 0.5f};
+        job.placedHoles[0][2] = {HoleRecord{"RAIL 3", 3, 1.5f, 0.5f, 0}, 2, -0.25f};
+        job.placedHoles[1][0] = {HoleRecord{"RAIL 3", 3, 1.5f, 0.5f, 0}, 8, 0.75f};
+        job.side1HoleCount = 2;
+    }
+
+    std::string program()
+    {
+        ProgramOutput out;
+        writeManualProgramTo(out, job, 0);
+        return out.bytes();
+    }
+
+    std::vector<std::string> body()
+    {
+        ProgramOutput out;
+        writeManualProgramTo(out, job, 0);
+        return bodyLines(out);
+    }
+
+    ManualJob job;
+};
+
+std::vector<float> ys(const std::vector<ManualHoleAt>& holes)
+{
+    std::vector<float> v;
+    for (const ManualHoleAt& h : holes)
+        v.push_back(h.y);
+    return v;
+}
+
+using V = std::vector<float>;
+
+} // namespace
+
+TEST_F(ManualProgramTest, WorkedExampleHeightsInCuttingOrder)
+{
+    const V first[] = {{30, 25}, {-2, 4}, {78, 73}, {52, 46}};
+    for (int variant = 1; variant <= 4; ++variant) {
+        EXPECT_EQ(ys(layoutManualPost(job, 0, variant, 10, false)), first[variant - 1]) << variant;
+        const V& f = first[variant - 1];
+        EXPECT_EQ(ys(layoutManualPost(job, 0, variant, 22, true)), V(f.rbegin(), f.rend())) << variant;
+    }
+}
+
+TEST_F(ManualProgramTest, OffsetsShiftByVariant)
+{
+    job.offsetOn[0] = 1;
+    const auto x = [&](int variant) { return layoutManualPost(job, 0, variant, 10, false).front().x; };
+    EXPECT_EQ(x(1), 9.75f); // 10 - 0.75 + 0.5
+    EXPECT_EQ(x(3), 9.75f);
+    EXPECT_EQ(x(2), 8.75f);
+    EXPECT_EQ(layoutManualPost(job, 0, 4, 10, false).back().x, 8.75f) << "slot 0 comes last in variant 4";
+    job.offsetOn[0] = 0;
+    EXPECT_EQ(x(1), 9.25f) << "offsets apply only while the side's toggle is on";
+}
+
+TEST_F(ManualProgramTest, WorkedExampleInEveryVariant)
+{
+    gs.cutatonce = 2;
+    job.offsetOn = {1, 1};
+    for (int variant = 1; variant <= 4; ++variant) {
+        setVariant(variant);
+        for (int sides = 1; sides <= 2; ++sides) {
+            job.sides = sides;
+            expectMatchesGolden("programs/manual/v" + std::to_string(variant) + "-sides" + std::to_string(sides) +
+                                    ".tap",
+                                program());
+        }
+    }
+}
+
+TEST_F(ManualProgramTest, FirstFlagFollowsTheFlaggedSlot)
+{
+    gs.cutatonce = 2;
+    setVariant(1);
+    auto lines = body();
+    // Slot 0 starts the first post with the clearance line; the second post starts at slot 999,
+    // which is empty, so none of its holes does.
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "G0 Z0.500 W0.500"), 1 + 4);
+
+    setVariant(4);
+    lines = body();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "G0 Z0.500 W0.500"), 1 + 4);
+    job.placedHoles[0][999] = {HoleRecord{"LAST", 2, 1, 0.25f, 0}, 1, 0};
+    lines = body();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "G0 Z0.500 W0.500"), 2 + 6);
+}
+
+TEST_F(ManualProgramTest, MarkersAndSideStarts)
+{
+    gs.cutatonce = 1;
+    setVariant(1);
+    auto lines = body();
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Next Post"), 1) << "variant 1 leaves the bracket open";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "T1"), 0) << "no tool line";
+
+    gs.cutatonce = 2;
+    setVariant(3);
+    job.sides = 2;
+    lines = body();
+    const auto flip = std::find(lines.begin(), lines.end(), "G4 [Flip Post]");
+    ASSERT_NE(flip, lines.end());
+    EXPECT_EQ(*(flip + 1), "m3");
+    EXPECT_EQ(*(flip + 2), "G0 Z0.500 W0.500") << "variant 3 brings the heads up at the start of side 2";
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Next Post]"), 4);
+}
+
+TEST_F(ManualProgramTest, VaryingDepthSpreadsOverTheFilledSlots)
+{
+    gs.cutstyle = 1;
+    gs.depth = 0.5f;
+    gs.maxdepth = 1.0f;
+    gs.cutatonce = 2;
+    expectMatchesGolden("programs/manual/varying-depth.tap", program());
+    std::vector<std::string> plunges;
+    for (const std::string& line : body()) {
+        if (line.rfind("G1 Z", 0) == 0)
+            plunges.push_back(line);
+    }
+    EXPECT_EQ(plunges, (std::vector<std::string>{"G1 Z-0.500 W-0.500", "G1 Z-1.000 W-1.000", "G1 Z-0.500 W-0.500",
+                                                 "G1 Z-1.000 W-1.000"}));
+
+    job.placedHoles[0][2] = PlacedHole{};
+    plunges.clear();
+    for (const std::string& line : body()) {
+        if (line.rfind("G1 Z", 0) == 0)
+            plunges.push_back(line);
+    }
+    EXPECT_EQ(plunges, (std::vector<std::string>(2, "G1 Z-0.500 W-0.500"))) << "one filled slot: no step";
+}
+
+TEST_F(ManualProgramTest, VariantFourLeavesTheStoredOffsetsAlone)
+{
+    setVariant(4);
+    job.offsetOn = {1, 1};
+    ASSERT_TRUE(writeManualProgram(job, 0, messages));
+    EXPECT_EQ(job.placedHoles[0][0].offset, 0.5f);
+    EXPECT_EQ(job.placedHoles[0][2].offset, -0.25f);
+    EXPECT_EQ(home.read("Post.tap"), program());
+}
