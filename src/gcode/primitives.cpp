@@ -6,12 +6,12 @@
 
 namespace {
 
+// "X%-.3f " and its kin: every coordinate word is followed by a blank.
 void word(ProgramOutput& out, char letter, float value)
 {
     if (value > kOmit) {
-        out.character(letter);
-        out.length(value);
-        out.character(' ');
+        const char prefix[1] = {letter};
+        out.lengthWord(std::string_view(prefix, 1), value, " ");
     }
 }
 
@@ -37,10 +37,7 @@ void forEachHead(const auto& write)
 void numberedHeadsLine(ProgramOutput& out, std::string_view code)
 {
     out.text(code);
-    forEachHead([&](char c) {
-        out.text(" C");
-        out.character(c);
-    });
+    forEachHead([&](char c) { out.characterWord(" C", c); });
     out.endLine();
 }
 
@@ -49,9 +46,8 @@ void letteredHeadsLine(ProgramOutput& out, std::string_view code, float value)
 {
     out.text(code);
     forEachHead([&](char c) {
-        out.character(' ');
-        out.character(c);
-        out.length(value);
+        const char prefix[2] = {' ', c};
+        out.lengthWord(std::string_view(prefix, 2), value);
     });
     out.endLine();
 }

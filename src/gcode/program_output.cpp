@@ -11,21 +11,35 @@ void ProgramOutput::text(std::string_view text)
     size_t start = 0;
     for (size_t newline = text.find('\n'); newline != std::string_view::npos; newline = text.find('\n', start)) {
         bytes_.append(text.substr(start, newline - start));
-        endLine();
+        bytes_ += "\r\n";
         start = newline + 1;
     }
     bytes_.append(text.substr(start));
 }
 
-void ProgramOutput::length(float value)
+void ProgramOutput::endLine()
 {
-    appendFixed3(bytes_, value);
+    bytes_ += "\r\n";
 }
 
-void ProgramOutput::count(int value)
+void ProgramOutput::lengthWord(std::string_view prefix, float value, std::string_view suffix)
 {
+    bytes_.append(prefix);
+    appendFixed3(bytes_, value);
+    bytes_.append(suffix);
+}
+
+void ProgramOutput::countWord(std::string_view prefix, int value)
+{
+    bytes_.append(prefix);
     char digits[16];
     bytes_.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+}
+
+void ProgramOutput::characterWord(std::string_view prefix, char c)
+{
+    bytes_.append(prefix);
+    bytes_ += c;
 }
 
 bool saveOutput(const ProgramOutput& output, const std::string& path, Messages& messages)

@@ -8,22 +8,20 @@ namespace {
 // unset marker is left out.
 void length(ProgramOutput& out, std::string_view prefix, float value)
 {
-    out.text(prefix);
-    out.length(value);
+    out.lengthWord(prefix, value);
 }
 
 void count(ProgramOutput& out, std::string_view prefix, int value)
 {
-    out.text(prefix);
-    out.count(value);
+    out.countWord(prefix, value);
 }
 
 void quoted(ProgramOutput& out, std::string_view prefix, std::string_view value)
 {
     out.text(prefix);
-    out.character('"');
+    out.text("\"");
     out.text(value);
-    out.character('"');
+    out.text("\"");
 }
 
 void optionalLength(ProgramOutput& out, std::string_view prefix, float value)
@@ -153,14 +151,13 @@ void writeFeedLines(ProgramOutput& out, float materialHeight)
     if (!headsAreLettered())
         return;
     count(out, "F", effectivePlungeFeed);
-    out.character(' ');
+    out.text(" ");
     out.text(gs.headchars);
     out.endLine();
     out.text("G92.1");
     for (int head = 1; head <= gs.heads && head <= static_cast<int>(gs.headchars.size()); ++head) {
-        out.character(' ');
-        out.character(gs.headchars[head - 1]);
-        out.length(materialHeight);
+        const char prefix[2] = {' ', gs.headchars[head - 1]};
+        out.lengthWord(std::string_view(prefix, 2), materialHeight);
     }
     out.endLine();
 }

@@ -1,0 +1,160 @@
+// Program generation throughput on the largest jobs: our buffered writer (to a file, through the
+// temporary file), the same program written the classic way with one fprintf per word, and a
+// plain write of the finished bytes.
+#include "fprintf_output.h"
+#include "largest_jobs.h"
+
+#include "gcode/hole_routine.h"
+#include "gcode/manual_program.h"
+#include "gcode/pattern_program.h"
+#include "platform/recording_messages.h"
+#include "settings/files.h"
+#include "setupfile/current_tap_file.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <iostream>
+#include <map>
+
+namespace {
+
+struct JobCase {
+    std::string name;
+    std::function<void()> prepare; // sets the slope values the job is cut with
+    std::function<void(ProgramOutput&)> write;
+};
+
+std::vector<JobCase>& jobCases()
+{
+    static PostJob post;
+    static ManualJob manual;
+    static RailJob rail;
+    static std::vector<JobCase> cases = {
+        {"manual", [] { railHoleFactor = 1; railHoleExtra = 0; },
+         [](ProgramOutput& out) { writeManualProgramTo(out, manual, 0); }},
+        {"post", [] { railHoleFactor = 1; railHoleExtra = 0; },
+         [](ProgramOutput& out) { writePostProgramTo(out, post, 0); }},
+        {"rail", [] { railHoleFactor = 1.25f; railHoleExtra = 0.1875f; },
+         [](ProgramOutput& out) { writeRailProgramTo(out, rail, 0); }},
+    };
+    post = largestPostJob();
+    manual = largestManualJob();
+    rail = largestRailJob();
+    return cases;
+}
+
+std::string programBytes(const JobCase& job)
+{
+    job.prepare();
+    ProgramOutput out;
+    job.write(out);
+    return out.bytes();
+}
+
+bool writeClassic(const JobCase& job, const std::string& path)
+{
+    job.prepare();
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    FprintfOutput out(file);
+    job.write(out);
+    return std::fclose(file) == 0;
+}
+
+void ours(benchmark::State& state, const JobCase& job, size_t size)
+{
+    RecordingMessages messages;
+    for (auto _ : state) {
+        job.prepare();
+        ProgramOutput out;
+        job.write(out);
+        if (!saveOutput(out, currentTapFilePath(), messages))
+            state.SkipWithError("cannot write the program");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
+}
+
+void classic(benchmark::State& state, const JobCase& job, size_t size)
+{
+    for (auto _ : state) {
+        if (!writeClassic(job, currentTapFilePath()))
+            state.SkipWithError("cannot write the program");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
+}
+
+void plainWrite(benchmark::State& state, const std::string& bytes)
+{
+    for (auto _ : state) {
+        std::FILE* file = std::fopen(currentTapFilePath().c_str(), "wb");
+        if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
+            state.SkipWithError("cannot write the program");
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
+// Keeps each run's time per iteration so the ratios can be printed after the table.
+class RatioReporter : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        for (const Run& run : runs) {
+            if (run.run_type == Run::RT_Iteration)
+                seconds[run.benchmark_name()] = run.real_accumulated_time / static_cast<double>(run.iterations);
+        }
+        ConsoleReporter::ReportRuns(runs);
+    }
+    std::map<std::string, double> seconds;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const std::filesystem::path folder = std::filesystem::temp_directory_path() / "korvanta-bench";
+    std::filesystem::create_directories(folder);
+    useLargestMachine(folder.string());
+
+    std::vector<JobCase>& cases = jobCases();
+    static std::vector<std::string> programs;
+    for (const JobCase& job : cases) {
+        programs.push_back(programBytes(job));
+        std::string classicBytes;
+        if (!writeClassic(job, currentTapFilePath()) || !readWholeFile(currentTapFilePath(), classicBytes) ||
+            classicBytes != programs.back()) {
+            std::cerr << "the fprintf baseline does not write the same " << job.name << " program\n";
+            return 1;
+        }
+        std::cout << job.name << " program: " << programs.back().size() << " bytes\n";
+    }
+    for (size_t i = 0; i < cases.size(); ++i) {
+        const JobCase& job = cases[i];
+        const size_t size = programs[i].size();
+        benchmark::RegisterBenchmark(("ours/" + job.name).c_str(), ours, job, size)->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("fprintf/" + job.name).c_str(), classic, job, size)
+            ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("plain-write/" + job.name).c_str(), plainWrite, programs[i])
+            ->Unit(benchmark::kMillisecond);
+    }
+
+    benchmark::Initialize(&argc, argv);
+    RatioReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    for (const JobCase& job : cases) {
+        const double oursTime = reporter.seconds["ours/" + job.name];
+        const double classicTime = reporter.seconds["fprintf/" + job.name];
+        const double plainTime = reporter.seconds["plain-write/" + job.name];
+        if (oursTime <= 0 || plainTime <= 0)
+            continue;
+        std::printf("%s\n", job.name.c_str());
+        std::printf("ratio fprintf/ours: %.2f\n", classicTime / oursTime);
+        std::printf("ratio ours/plain-write: %.2f\n", oursTime / plainTime);
+    }
+    benchmark::Shutdown();
+    std::filesystem::remove_all(folder);
+    return 0;
+}
