@@ -1,0 +1,115 @@
+#include "preview/draw_list.h"
+
+#include "settings/files.h"
+#include "settings/settings.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <filesystem>
+
+namespace {
+
+constexpr float kBoxStart = 100000000.0f;
+
+std::filesystem::path drawListPath()
+{
+    const std::string path = joinPath(homeDir, kDrawListFileName);
+    return std::filesystem::path(std::u8string(path.begin(), path.end()));
+}
+
+} // namespace
+
+int truncateToInt(float value)
+{
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483520.0f) // the largest float below 2^31
+        return INT_MAX;
+    if (value <= -2147483648.0f)
+        return INT_MIN;
+    return static_cast<int>(value);
+}
+
+void DrawList::resetBox()
+{
+    minX_ = minY_ = minZ_ = kBoxStart;
+    maxX_ = maxY_ = maxZ_ = -kBoxStart;
+}
+
+void DrawList::Restart()
+{
+    if (file_.is_open())
+        file_.close();
+    file_.clear();
+    file_.open(drawListPath(), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    count_ = 0;
+    resetBox();
+    reposition_ = true;
+}
+
+void DrawList::AddRecord(int kind, int pen, const Point& start, const Point& end)
+{
+    if (!file_.is_open())
+        return;
+    minX_ = std::min({minX_, start[0], end[0]});
+    minY_ = std::min({minY_, start[1], end[1]});
+    minZ_ = std::min({minZ_, start[2], end[2]});
+    maxX_ = std::max({maxX_, start[0], end[0]});
+    maxY_ = std::max({maxY_, start[1], end[1]});
+    maxZ_ = std::max({maxZ_, start[2], end[2]});
+    DrawRecord record;
+    record.kind = kind;
+    record.x1 = start[0];
+    record.y1 = start[1];
+    record.z1 = start[2];
+    record.cx = start[3];
+    record.x2 = end[0];
+    record.y2 = end[1];
+    record.z2 = end[2];
+    record.cy = end[3];
+    record.pen = pen;
+    const DrawRecordImage image = encodeDrawRecord(record);
+    file_.clear();
+    file_.seekp(0, std::ios::end);
+    file_.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
+    file_.flush(); // the file shows the whole drawing at any time
+    reposition_ = true;
+    ++count_;
+}
+
+bool DrawList::ReadRecord(int index, DrawRecord& record)
+{
+    if (!file_.is_open())
+        return false;
+    if (reposition_) {
+        file_.clear();
+        file_.seekg(static_cast<std::streamoff>(index) * static_cast<std::streamoff>(kDrawRecordSize));
+        reposition_ = false;
+    }
+    DrawRecordImage image{};
+    if (!file_.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(image.size()))) {
+        // A short read leaves the stream failed; the next read must seek again.
+        file_.clear();
+        reposition_ = true;
+        return false;
+    }
+    record = decodeDrawRecord(image);
+    return true;
+}
+
+DrawBounds DrawList::GetBounds(const HomeWindow& home) const
+{
+    return {truncateToInt(std::min(minX_, home.minX)), truncateToInt(std::min(minY_, home.minY)),
+            truncateToInt(std::max(maxX_, home.maxX)), truncateToInt(std::max(maxY_, home.maxY))};
+}
+
+void DrawList::reset()
+{
+    if (file_.is_open())
+        file_.close();
+    file_.clear();
+    count_ = 0;
+    resetBox();
+    reposition_ = false;
+}

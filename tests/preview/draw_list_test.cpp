@@ -1,0 +1,116 @@
+#include "preview/draw_list.h"
+
+#include "preview/preview_state.h"
+#include "settings/settings.h"
+#include "support/temp_dir.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+
+namespace {
+
+class DrawListTest : public HomeDirTest {
+protected:
+    void SetUp() override
+    {
+        HomeDirTest::SetUp();
+        resetPreview();
+    }
+    void TearDown() override
+    {
+        resetPreview();
+        HomeDirTest::TearDown();
+    }
+    DrawList list;
+};
+
+TEST(DrawRecordImage, IsFortyLittleEndianBytesInFieldOrder)
+{
+    DrawRecord r{kCounterClockwiseArc, 1.5f, -2, 0, 3, 4, 0, 7, 8, 0x01020304};
+    const DrawRecordImage image = encodeDrawRecord(r);
+    EXPECT_EQ(image[0], 4);
+    EXPECT_EQ(image[1], 0);
+    // 1.5f is 0x3FC00000
+    EXPECT_EQ(image[4], 0x00);
+    EXPECT_EQ(image[6], 0xC0);
+    EXPECT_EQ(image[7], 0x3F);
+    EXPECT_EQ(image[36], 0x04);
+    EXPECT_EQ(image[39], 0x01);
+    const DrawRecord back = decodeDrawRecord(image);
+    EXPECT_EQ(back.kind, r.kind);
+    EXPECT_EQ(back.x1, 1.5f);
+    EXPECT_EQ(back.y1, -2.0f);
+    EXPECT_EQ(back.cx, 7.0f);
+    EXPECT_EQ(back.cy, 8.0f);
+    EXPECT_EQ(back.pen, r.pen);
+}
+
+TEST_F(DrawListTest, RecordsGoToTheFileAndReadBackInOrder)
+{
+    list.Restart();
+    list.AddRecord(kLine, 1, {0, 0, 0, 9}, {1, 2, 0, 10});
+    list.AddRecord(kClockwiseArc, 3, {4, 5, 0, 6}, {7, 8, 0, 9});
+    EXPECT_EQ(list.GetCount(), 2);
+    EXPECT_EQ(home.read(kDrawListFileName).size(), 80u);
+
+    DrawRecord r;
+    list.RewindForReplay();
+    ASSERT_TRUE(list.ReadRecord(1, r));
+    EXPECT_EQ(r.kind, kClockwiseArc);
+    EXPECT_EQ(r.cx, 6.0f) << "the start's fourth value is the centre's X";
+    EXPECT_EQ(r.cy, 9.0f);
+    EXPECT_FALSE(list.ReadRecord(2, r)) << "past the end";
+
+    list.RewindForReplay();
+    ASSERT_TRUE(list.ReadRecord(0, r));
+    EXPECT_EQ(r.pen, 1);
+    ASSERT_TRUE(list.ReadRecord(1, r)) << "reads on without seeking";
+    EXPECT_EQ(r.pen, 3);
+
+    list.Restart();
+    EXPECT_EQ(list.GetCount(), 0);
+    EXPECT_EQ(home.read(kDrawListFileName).size(), 0u) << "Restart empties the file";
+}
+
+TEST_F(DrawListTest, WithoutAFileRecordsAreDropped)
+{
+    homeDir = home.file("no-such-folder");
+    list.Restart();
+    EXPECT_FALSE(list.isOpen());
+    list.AddRecord(kLine, 0, {0, 0, 0, 0}, {1, 1, 0, 0});
+    EXPECT_EQ(list.GetCount(), 0);
+    DrawRecord r;
+    EXPECT_FALSE(list.ReadRecord(0, r));
+}
+
+TEST_F(DrawListTest, BoundsMergeTheDrawingWithTheHomeWindowInWholeUnits)
+{
+    const HomeWindow home{0, 0, 20, 30, 1};
+    list.Restart();
+    EXPECT_EQ(list.GetBounds(home).maxX, 20) << "an empty list gives the home window";
+    list.AddRecord(kLine, 0, {-0.4f, 5, 0, 0}, {23.7f, 12, 0, 0});
+    const DrawBounds b = list.GetBounds(home);
+    EXPECT_EQ(b.minX, 0);
+    EXPECT_EQ(b.maxX, 23);
+    EXPECT_EQ(b.minY, 0);
+    EXPECT_EQ(b.maxY, 30);
+    list.AddRecord(kLine, 0, {-7.9f, -3.5f, 0, 0}, {0, 0, 0, 0});
+    EXPECT_EQ(list.GetBounds(home).minX, -7) << "truncated toward zero";
+    EXPECT_EQ(list.GetBounds(home).minY, -3);
+    // Arc centres take no part.
+    list.AddRecord(kClockwiseArc, 0, {1, 1, 0, 500}, {2, 2, 0, 500});
+    EXPECT_EQ(list.GetBounds(home).maxX, 23);
+}
+
+TEST(TruncateToInt, SaturatesInsteadOfOverflowing)
+{
+    EXPECT_EQ(truncateToInt(23.7f), 23);
+    EXPECT_EQ(truncateToInt(-0.4f), 0);
+    EXPECT_EQ(truncateToInt(1e12f), INT_MAX);
+    EXPECT_EQ(truncateToInt(-1e12f), INT_MIN);
+    EXPECT_EQ(truncateToInt(NAN), 0);
+}
+
+} // namespace
