@@ -23,7 +23,7 @@ const char* fileName(LibraryKind kind)
 }
 
 template <class Record>
-bool load(LibraryKind kind, std::vector<Record>& list, std::initializer_list<ListTarget> targets)
+bool load(LibraryKind kind, std::vector<Record>& list, const std::vector<ListTarget>& targets)
 {
     std::string bytes;
     if (!readWholeFile(libraryFilePath(kind), bytes))
@@ -97,7 +97,7 @@ std::string libraryFilePath(LibraryKind kind)
     return joinPath(homeDir, fileName(kind));
 }
 
-bool LoadSaveFile(LibraryKind kind, std::initializer_list<ListTarget> targets)
+bool LoadSaveFile(LibraryKind kind, const std::vector<ListTarget>& targets)
 {
     switch (kind) {
     case LibraryKind::Materials: return load(kind, materialList, targets);

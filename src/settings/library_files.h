@@ -31,7 +31,7 @@ std::string libraryFilePath(LibraryKind kind);
 
 // Reads the library file into its list and adds every name, with its record index, to the given
 // list controls. False, leaving the list as it was, when the file cannot be opened.
-bool LoadSaveFile(LibraryKind kind, std::initializer_list<ListTarget> targets = {});
+bool LoadSaveFile(LibraryKind kind, const std::vector<ListTarget>& targets = {});
 // Stores the current record of the kind, asking before it replaces a record of the same name.
 // False when the file cannot be written; the old file is then unchanged.
 bool AddToSaveFile(LibraryKind kind, Messages& messages);

@@ -1,0 +1,124 @@
+// Load on the Posts page: a program's setup header back into the page, or handed to the page
+// that wrote it.
+#include "pages/c_automatic.h"
+
+#include "pages/page_fields.h"
+#include "platform/main_window_actions.h"
+#include "platform/messages.h"
+#include "settings/library_files.h"
+#include "setupfile/current_tap_file.h"
+#include "setupfile/setup_reader.h"
+#include "setupfile/tap_file_dialogs.h"
+
+using namespace posts;
+
+namespace {
+
+int orZero(int value) { return isUnset(value) ? 0 : value; }
+float orZero(float value) { return isUnset(value) ? 0.0f : value; }
+
+// The library record whose name begins with the loaded one, selected in the list; the list keeps
+// the loaded name and loses its selection when there is none.
+template <class Record>
+const Record* selectLoaded(Form& form, ControlId list, const std::vector<Record>& library, const std::string& name)
+{
+    form.selectRow(list, -1);
+    form.setText(list, name);
+    if (name.empty() || form.selectByPrefix(list, name) < 0)
+        return nullptr;
+    return libraryRecord(library, form.selectedRecord(list));
+}
+
+void lookUpBit()
+{
+    LoadSaveFile(LibraryKind::Bits);
+    for (const BitRecord& bit : bitList) {
+        if (bit.name == gs.bitname) {
+            gs.bit = bit.diameter;
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void CAutomatic::load()
+{
+    if (!askOpenTapFile(dialogs_))
+        return;
+    int screen = kScreenUnknown;
+    if (!readCurrentTapFileScreen(screen))
+        return;
+    if (screen == kScreenUnknown) {
+        messages_.show("Error Loading " + filename + ".\nFile Not Created with Korvanta Software.");
+        return;
+    }
+    if (screen != kScreenPost) {
+        clear(true);
+        loadPending = true;
+        window_.showPage(screen == kScreenManual ? 1 : 2);
+        return;
+    }
+    loadPostFile(true);
+}
+
+void CAutomatic::onLoadClicked()
+{
+    load();
+}
+
+// The pattern the header recorded: side 1 from its holding fields, side 2's distance, spacing
+// and count already in the job, side 2's offsets from the holding fields.
+void CAutomatic::takeLoadedPattern()
+{
+    const HoldingFields::Pattern& h1 = holding.side[0];
+    PatternSide& s1 = postJob.side[0];
+    s1.distanceFromTop = h1.distanceFromTop;
+    s1.spacing = h1.spacing;
+    s1.holeCount = h1.holeCount;
+    s1.useOffsetting = orZero(h1.useOffsetting);
+    postJob.offsetAmount(0) = h1.offsetAmount;
+    s1.alternateOffset = s1.useOffsetting == 1 ? orZero(h1.alternateOffset) : 0;
+
+    const HoldingFields::Pattern& h2 = holding.side[1];
+    PatternSide& s2 = postJob.side[1];
+    s2.useOffsetting = orZero(h2.useOffsetting);
+    postJob.offsetAmount(1) = orZero(h2.offsetAmount);
+    s2.alternateOffset = s2.useOffsetting == 1 ? orZero(h2.alternateOffset) : 0;
+}
+
+void CAutomatic::loadPostFile(bool withBitLookup)
+{
+    const int sides = postJob.sides;
+    if (!readSetupHeader(messages_)) {
+        sharedSides = sides;
+        messages_.show("Load Failed");
+        return;
+    }
+    // The page keeps its own sides and display choices; the header's are not taken.
+    sharedSides = sides;
+    takeLoadedPattern();
+    showJob();
+    form_.setText(TotalPosts, "0");
+    totalPosts = 0;
+
+    refillLists(LibraryKind::Materials, form_, {MaterialList});
+    refillLists(LibraryKind::Holes, form_, {HoleList, onSide(HoleList, 1)});
+    const MaterialRecord* material = selectLoaded(form_, MaterialList, materialList, holding.materialName);
+    postJob.material = material ? *material : MaterialRecord{};
+    postJob.materialName = material ? material->name : holding.materialName;
+    const HoleRecord* hole1 = selectLoaded(form_, HoleList, holeList, holding.side1HoleName);
+    postJob.holeType[0] = hole1 ? *hole1 : HoleRecord{};
+    postJob.holeName[0] = hole1 ? hole1->name : holding.side1HoleName;
+    if (!postJob.holeName[1].empty()) {
+        const HoleRecord* hole2 = selectLoaded(form_, onSide(HoleList, 1), holeList, postJob.holeName[1]);
+        postJob.holeType[1] = hole2 ? *hole2 : HoleRecord{};
+        if (hole2)
+            postJob.holeName[1] = hole2->name;
+    }
+
+    form_.setText(CurrentTapFile, currentTapFileText());
+    redraw();
+    if (withBitLookup)
+        lookUpBit();
+}

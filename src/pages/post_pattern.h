@@ -1,0 +1,33 @@
+#pragma once
+
+#include <vector>
+
+// The holes of one side of a post as the preview draws them: the centre of each hole's top edge,
+// the hole hanging down from it.
+struct PatternHole {
+    float x = 0;
+    float y = 0;
+};
+
+struct PostPatternSide {
+    float postLength = 0;
+    float postWidth = 0;
+    float holeWidth = 0;
+    float holeLength = 0;   // already stretched on a sloped rail
+    float distance = 0;     // from the top end to the top edge of the first hole
+    float spacing = 0;      // gap between neighbouring holes
+    int holes = 0;
+    int offsetting = 0;
+    float offsetAmount = 0;
+    int alternate = 0;
+    float xOrigin = 0;      // where the post's outline starts
+    int direction = 1;      // +1, or -1 for side 2 drawn over side 1
+};
+
+std::vector<PatternHole> postPatternHoles(const PostPatternSide& side);
+
+// Side index 0 (side 1) is drawn at x 0; side index 1 (side 2) over it when the sides are
+// overlaid, else half a width to its right. Overlaid, side 2's offsets point the other way, as its
+// face is seen from behind.
+float sideXOrigin(int side, bool overlay, float postWidth);
+int sideDirection(int side, bool overlay);

@@ -1,0 +1,411 @@
+#include "pages/c_automatic.h"
+
+#include "gcode/pattern_program.h"
+#include "preview/handover.h"
+#include "settings/files.h"
+#include "settings/library_files.h"
+#include "settings/settings.h"
+#include "setupfile/current_tap_file.h"
+#include "support/page_fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace posts;
+
+namespace {
+
+class PostsPageTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        gs.heads = 1;
+        gs.headchars = "Z";
+        page.create();
+        page.onShown();
+    }
+
+    void pick(ControlId list, const std::string& name)
+    {
+        ASSERT_GE(form.selectByPrefix(list, name), 0) << name;
+        if (list == MaterialList)
+            page.onMaterialSelected();
+        else
+            page.onHoleSelected();
+    }
+    void type(ControlId field, const std::string& text, void (CAutomatic::*commit)())
+    {
+        form.setText(field, text);
+        (page.*commit)();
+    }
+    // The worked example's job on the page: one hole 6 from the top.
+    void layOutExample()
+    {
+        pick(MaterialList, "VINYL");
+        pick(HoleList, "RAIL 4");
+        type(Distance, "6", &CAutomatic::onDistanceCommitted);
+        type(Spacing, "2", &CAutomatic::onSpacingCommitted);
+        type(Holes, "1", &CAutomatic::onHolesCommitted);
+    }
+    std::string expectedProgram(int display = 1)
+    {
+        ProgramOutput out;
+        writePostProgramTo(out, postJob, display);
+        return out.bytes();
+    }
+
+    CAutomatic page{form, messages, dialogs, window};
+};
+
+} // namespace
+
+TEST_F(PostsPageTest, FirstShowStartsClearWithTheLibrariesListed)
+{
+    EXPECT_EQ(gs.lastpage, 0);
+    EXPECT_EQ(activePage, PageId::Posts);
+    EXPECT_EQ(form.itemTexts(MaterialList), (std::vector<std::string>{"Cedar 4x4", "VINYL 5X5"}));
+    EXPECT_EQ(form.itemTexts(onSide(HoleList, 1)), (std::vector<std::string>{"Rail 3x1", "RAIL 4X1.5", "TINY"}));
+    EXPECT_TRUE(form.checked(CutOneSide));
+    EXPECT_FALSE(form.enabled(onSide(Distance, 1)));
+    EXPECT_FALSE(form.visible(Overlay));
+    EXPECT_TRUE(form.visible(UseOffsetting));
+    EXPECT_FALSE(form.visible(OffsetAmount));
+    EXPECT_EQ(form.focused(), MaterialList);
+}
+
+TEST_F(PostsPageTest, MaterialBringsItsFeedRatesOrTheSettings)
+{
+    pick(MaterialList, "Cedar");
+    EXPECT_EQ(effectiveCutFeed, 150);
+    EXPECT_EQ(effectivePlungeFeed, 45);
+    pick(MaterialList, "VINYL");
+    EXPECT_EQ(effectiveCutFeed, 120);
+    EXPECT_EQ(effectivePlungeFeed, 30);
+    EXPECT_EQ(postJob.material.length, 72);
+}
+
+TEST_F(PostsPageTest, FieldCommitsRefuseNonNumbersAndKeepTheValue)
+{
+    layOutExample();
+    struct Case {
+        ControlId field;
+        void (CAutomatic::*commit)();
+        const char* text;
+        const char* message;
+    };
+    const Case cases[] = {
+        {Distance, &CAutomatic::onDistanceCommitted, "-2", "Distance to First Hole must be a positive number."},
+        {Spacing, &CAutomatic::onSpacingCommitted, "1e3", "Spacing between holes must be a legitimate number."},
+        {Holes, &CAutomatic::onHolesCommitted, "x", "Number of Holes to cut must be a positive number."},
+    };
+    for (const Case& c : cases) {
+        messages.clear();
+        type(c.field, c.text, c.commit);
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(form.focused(), c.field);
+    }
+    EXPECT_EQ(postJob.side[0].distanceFromTop, 6);
+    EXPECT_EQ(postJob.side[0].spacing, 2);
+    EXPECT_EQ(postJob.side[0].holeCount, 1);
+
+    messages.clear();
+    type(Spacing, "-1", &CAutomatic::onSpacingCommitted);
+    EXPECT_TRUE(messages.entries().empty()) << "a negative spacing is a legitimate number";
+    EXPECT_EQ(postJob.side[0].spacing, -1);
+    type(Distance, "", &CAutomatic::onDistanceCommitted);
+    EXPECT_EQ(postJob.side[0].distanceFromTop, 6) << "an empty field commits nothing";
+}
+
+TEST_F(PostsPageTest, RedrawDrawsTheMaterialAndItsHoles)
+{
+    layOutExample();
+    type(Holes, "5", &CAutomatic::onHolesCommitted);
+    const auto records = drawn();
+    ASSERT_EQ(records.size(), 4u + 5u * 5u);
+    EXPECT_EQ(records[0].y2, 72.0f);
+    EXPECT_EQ(records[4].x1, 2.5f) << "the first hole's top edge is centred on the face";
+    EXPECT_EQ(records[4].y1, 66.0f);
+
+    page.onCutBothSidesClicked();
+    page.onApartClicked();
+    const auto both = drawn();
+    ASSERT_EQ(both.size(), 2u * (4u + 5u * 5u));
+    EXPECT_EQ(both[0].pen, 1) << "side 2 is drawn first, in red";
+    EXPECT_EQ(both[0].x1, 7.5f) << "apart: half a width to the right";
+    EXPECT_EQ(both.back().pen, 0);
+}
+
+TEST_F(PostsPageTest, OffsettingOnAndOff)
+{
+    layOutExample();
+    page.onUseOffsettingClicked(0);
+    EXPECT_TRUE(form.checked(Alternate)) << "Use Offsetting ticks Alternate Offset";
+    EXPECT_FALSE(form.visible(UseOffsetting));
+    EXPECT_TRUE(form.visible(NoOffsetting));
+    EXPECT_TRUE(form.visible(OffsetAmount));
+    EXPECT_EQ(form.text(OffsetAmount), "0.000");
+
+    type(OffsetAmount, "0.5", &CAutomatic::onOffsetAmountCommitted);
+    EXPECT_EQ(gs.autopostoffset, 0.5f) << "side 1's amount is the default offset setting";
+    type(OffsetAmount, "abc", &CAutomatic::onOffsetAmountCommitted);
+    EXPECT_EQ(messages.texts().back(), "Offset amount must be a number.");
+    EXPECT_EQ(form.focused(), OffsetAmount);
+    type(OffsetAmount, "", &CAutomatic::onOffsetAmountCommitted);
+    EXPECT_EQ(form.text(OffsetAmount), "0.000");
+    EXPECT_EQ(gs.autopostoffset, 0.0f);
+
+    page.onNoOffsettingClicked(0);
+    EXPECT_TRUE(form.visible(UseOffsetting));
+    EXPECT_FALSE(form.visible(Alternate));
+    EXPECT_FALSE(form.checked(Alternate));
+    EXPECT_EQ(form.text(OffsetAmount), "");
+    EXPECT_EQ(postJob.side[0].alternateOffset, 0);
+}
+
+TEST_F(PostsPageTest, BothSidesCopiesSideOneIntoEmptySideTwo)
+{
+    layOutExample();
+    page.onUseOffsettingClicked(0);
+    type(OffsetAmount, "0.25", &CAutomatic::onOffsetAmountCommitted);
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    EXPECT_EQ(postJob.sides, 2);
+    EXPECT_TRUE(form.enabled(onSide(Distance, 1)));
+    EXPECT_TRUE(form.visible(Overlay));
+    EXPECT_EQ(form.text(onSide(HoleList, 1)), "RAIL 4X1.5");
+    EXPECT_EQ(postJob.holeType[1].radius, 0.5f);
+    EXPECT_EQ(form.text(onSide(Distance, 1)), "6.000");
+    EXPECT_EQ(form.text(onSide(Spacing, 1)), "2.000");
+    EXPECT_EQ(form.text(onSide(Holes, 1)), "1");
+    EXPECT_EQ(postJob.side[1].holeCount, 1);
+
+    page.onUseOffsettingClicked(1);
+    EXPECT_EQ(form.text(onSide(OffsetAmount, 1)), "0.250") << "side 2 starts from side 1's amount";
+
+    // Side 1's commit fills an empty side 2 field.
+    form.setText(onSide(Distance, 1), "");
+    type(Distance, "3", &CAutomatic::onDistanceCommitted);
+    EXPECT_EQ(form.text(onSide(Distance, 1)), "3");
+    EXPECT_EQ(postJob.side[1].distanceFromTop, 3);
+}
+
+TEST_F(PostsPageTest, ClearEmptiesThePageAndUnsetsTheAmount)
+{
+    layOutExample();
+    page.onUseOffsettingClicked(0);
+    type(OffsetAmount, "0.5", &CAutomatic::onOffsetAmountCommitted);
+    page.onClearClicked();
+    EXPECT_EQ(form.text(Distance), "");
+    EXPECT_EQ(form.text(MaterialList), "");
+    EXPECT_TRUE(postJob.material.name.empty());
+    EXPECT_TRUE(isUnset(gs.autopostoffset));
+    EXPECT_FALSE(form.visible(OffsetAmount));
+    page.onUseOffsettingClicked(0);
+    EXPECT_EQ(form.text(OffsetAmount), "0.000");
+}
+
+TEST_F(PostsPageTest, CollectingTheJobNamesTheFirstMissingField)
+{
+    struct Step {
+        std::function<void()> fill;
+        std::string message;
+        ControlId focus;
+    };
+    const std::vector<Step> steps = {
+        {[] {}, "Must Select a Material.", MaterialList},
+        {[&] { pick(MaterialList, "VINYL"); }, "Must Select a Hole.", HoleList},
+        {[&] { pick(HoleList, "RAIL 4"); }, "Must Specify Numer of Holes to Cut.", Holes},
+        {[&] { form.setText(Holes, "3"); }, "Must Specify Distance to First Hole.", Distance},
+        {[&] { form.setText(Distance, "6"); }, "Must Specify spacing between holes.", Spacing},
+        {[&] { form.setText(Spacing, "1e3"); }, "Spacing between holes must be a positive number.", Spacing},
+    };
+    for (const Step& step : steps) {
+        step.fill();
+        messages.clear();
+        EXPECT_FALSE(page.collectPostJob());
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{step.message});
+        EXPECT_EQ(form.focused(), step.focus);
+    }
+    form.setText(Spacing, "-1");
+    form.setText(TotalPosts, "24");
+    messages.clear();
+    EXPECT_TRUE(page.collectPostJob());
+    EXPECT_EQ(postJob.side[0].spacing, -1);
+    EXPECT_EQ(totalPosts, 24);
+
+    form.setText(MaterialList, "oak");
+    EXPECT_FALSE(page.collectPostJob()) << "a typed name that no material begins with";
+    form.setText(MaterialList, "ced");
+    EXPECT_TRUE(page.collectPostJob());
+    EXPECT_EQ(postJob.material.name, "Cedar 4x4");
+}
+
+TEST_F(PostsPageTest, RunWritesTheProgramThenTheJobList)
+{
+    layOutExample();
+    page.onRunClicked();
+    EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(filename, "Post.tap");
+    EXPECT_EQ(home.read("Post.tap"), expectedProgram());
+    EXPECT_EQ(home.read("jobs.tap"), "L203 \"" + joinPath(home.path(), "Post.tap") + "\"");
+    EXPECT_EQ(window.minimized, 1);
+
+    gs.autoexit = 1;
+    page.onRunClicked();
+    EXPECT_EQ(window.closed, 1);
+}
+
+TEST_F(PostsPageTest, RunWritesNothingWhenACheckFails)
+{
+    layOutExample();
+    pick(HoleList, "TINY");
+    gs.clearance = 0;
+    page.onRunClicked();
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Please specify a clearance distance under the configuration tab",
+                                                          "Hole Radius Error"}));
+    EXPECT_FALSE(home.exists("Post.tap"));
+    EXPECT_FALSE(home.exists("jobs.tap"));
+    EXPECT_EQ(window.minimized, 0);
+}
+
+TEST_F(PostsPageTest, RunLeavesTheJobListAloneWhenTheProgramCannotBeWritten)
+{
+    layOutExample();
+    home.write("jobs.tap", "old list");
+    gs.path = home.file("missing");
+    page.onRunClicked();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab"});
+    EXPECT_EQ(home.read("jobs.tap"), "old list");
+    EXPECT_EQ(window.minimized, 0);
+}
+
+TEST_F(PostsPageTest, SaveChecksBothSidesThenAsksForTheFile)
+{
+    layOutExample();
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    form.setText(onSide(HoleList, 1), "TINY");
+    page.onSaveClicked();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Hole Radius Error, side two."});
+    EXPECT_EQ(dialogs.opened, 0);
+
+    form.setText(onSide(HoleList, 1), "Rail 3");
+    messages.clear();
+    dialogs.saveAnswer = home.file("Gate.tap");
+    page.onSaveClicked();
+    EXPECT_TRUE(messages.entries().empty());
+    EXPECT_EQ(home.read("Gate.tap"), expectedProgram());
+    EXPECT_EQ(form.text(CurrentTapFile), joinPath(home.path(), "Gate.tap"));
+    EXPECT_FALSE(home.exists("jobs.tap")) << "Save does not touch the job list";
+}
+
+TEST_F(PostsPageTest, SaveThenLoadGivesTheSamePage)
+{
+    layOutExample();
+    type(Holes, "3", &CAutomatic::onHolesCommitted);
+    page.onUseOffsettingClicked(0);
+    type(OffsetAmount, "0.375", &CAutomatic::onOffsetAmountCommitted);
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    pick(onSide(HoleList, 1), "Rail 3");
+    type(onSide(Spacing, 1), "4", &CAutomatic::onSpacingCommitted);
+    form.setText(TotalPosts, "12");
+    dialogs.saveAnswer = home.file("Gate.tap");
+    page.onSaveClicked();
+    ASSERT_TRUE(messages.entries().empty());
+    const std::string saved = home.read("Gate.tap");
+
+    page.onClearClicked();
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    effectiveCutFeed = effectivePlungeFeed = 1;
+    dialogs.openAnswer = home.file("Gate.tap");
+    page.onLoadClicked();
+    ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(form.text(MaterialList), "VINYL 5X5");
+    EXPECT_EQ(form.text(HoleList), "RAIL 4X1.5");
+    EXPECT_EQ(form.text(onSide(HoleList, 1)), "Rail 3x1");
+    EXPECT_EQ(form.text(Distance), "6.000");
+    EXPECT_EQ(form.text(Holes), "3");
+    EXPECT_EQ(form.text(onSide(Spacing, 1)), "4.000");
+    EXPECT_EQ(form.text(OffsetAmount), "0.375");
+    EXPECT_TRUE(form.checked(Alternate));
+    EXPECT_EQ(form.text(TotalPosts), "0");
+    EXPECT_EQ(effectiveCutFeed, 120) << "the feed rates the header recorded";
+    EXPECT_EQ(form.text(CurrentTapFile), joinPath(home.path(), "Gate.tap"));
+
+    // Saved again, the program cuts the same holes; only side 2's unused amount, unset before,
+    // is now recorded as 0.
+    dialogs.saveAnswer = home.file("Again.tap");
+    page.onSaveClicked();
+    std::string again = home.read("Again.tap");
+    const std::string unsetAmount = "[configback= d6.000 s4.000 n3 o0 l0";
+    ASSERT_NE(saved.find(unsetAmount), std::string::npos);
+    EXPECT_EQ(again.replace(again.find("a0.000 l0"), 7, ""), saved);
+}
+
+TEST_F(PostsPageTest, LoadLooksUpTheBitOfTheHeader)
+{
+    layOutExample();
+    gs.bitname = "1/4";
+    dialogs.saveAnswer = home.file("Bit.tap");
+    page.onSaveClicked();
+    gs.bit = 0.5f;
+    dialogs.openAnswer = home.file("Bit.tap");
+    page.onLoadClicked();
+    EXPECT_EQ(gs.bit, 0.25f);
+}
+
+TEST_F(PostsPageTest, LoadOfOtherFiles)
+{
+    home.write("Other.tap", "G90\nG0 X1 \n[config=c1\n");
+    dialogs.openAnswer = home.file("Other.tap");
+    page.onLoadClicked();
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Error Loading Other.tap.\nFile Not Created with Korvanta Software."});
+
+    home.write("Manual.tap", "[File Created by Korvanta Software]\n\n[screen=Manual\n");
+    dialogs.openAnswer = home.file("Manual.tap");
+    layOutExample();
+    page.onLoadClicked();
+    EXPECT_TRUE(loadPending);
+    EXPECT_EQ(window.shownPages, std::vector<int>{1});
+    EXPECT_EQ(form.text(Distance), "") << "the Posts page is cleared";
+
+    messages.clear();
+    home.write("Bad.tap", "[screen=Post\n[bogus=1\n");
+    dialogs.openAnswer = home.file("Bad.tap");
+    page.onLoadClicked();
+    EXPECT_EQ(messages.texts().back(), "Load Failed");
+}
+
+TEST_F(PostsPageTest, LeavingAndShowingKeepTheJob)
+{
+    layOutExample();
+    page.onUseOffsettingClicked(0);
+    type(OffsetAmount, "0.25", &CAutomatic::onOffsetAmountCommitted);
+    form.setText(Distance, "7"); // typed, not yet committed
+    page.onLeft();
+    EXPECT_EQ(form.text(Distance), "");
+    EXPECT_EQ(gs.autopostoffset, 0.25f) << "leaving keeps the default offset setting";
+    activePage = PageId::Manual;
+    page.onShown();
+    EXPECT_EQ(activePage, PageId::Posts);
+    EXPECT_EQ(form.text(Distance), "7.000");
+    EXPECT_EQ(form.text(MaterialList), "VINYL 5X5");
+    EXPECT_EQ(form.text(OffsetAmount), "0.250");
+    EXPECT_FALSE(drawn().empty());
+}
+
+TEST_F(PostsPageTest, PendingLoadIsTakenWhenShown)
+{
+    layOutExample();
+    dialogs.saveAnswer = home.file("Post2.tap");
+    page.onSaveClicked();
+    page.onLeft();
+    loadPending = true;
+    page.onShown();
+    EXPECT_FALSE(loadPending);
+    EXPECT_EQ(form.text(CurrentTapFile), joinPath(home.path(), "Post2.tap"));
+    EXPECT_EQ(form.text(Distance), "6.000");
+}
