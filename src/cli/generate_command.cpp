@@ -1,0 +1,112 @@
+#include "cli/generate_command.h"
+
+#include "cli/console_messages.h"
+#include "pages/c_automatic.h"
+#include "platform/main_window_actions.h"
+#include "platform/memory_form.h"
+#include "platform/scripted_file_dialogs.h"
+#include "preview/handover.h"
+#include "settings/files.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "settings/start_values.h"
+#include "setupfile/current_tap_file.h"
+#include "setupfile/setup_reader.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace {
+
+// The command never closes, minimises or switches anything.
+class NoWindow : public MainWindowActions {
+public:
+    void closeMainWindow() override {}
+    void minimizeMainWindow() override {}
+    void showPage(int) override {}
+};
+
+std::string absolute(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? path : full.lexically_normal().string();
+}
+
+// The page's sides and display choices as the source recorded them.
+bool readRecordedChoices(const std::string& source, Messages& messages, int& sides, int& overlay)
+{
+    gs.path = folderOf(source);
+    filename = fileNameOf(source);
+    sharedSides = 1;
+    sharedOverlay = 1;
+    if (!readSetupHeader(messages))
+        return false;
+    sides = sharedSides;
+    overlay = sharedOverlay;
+    return true;
+}
+
+int regeneratePostFile(const GenerateRequest& request, ConsoleMessages& messages)
+{
+    MemoryForm form;
+    ScriptedFileDialogs dialogs;
+    NoWindow window;
+    CAutomatic page(form, messages, dialogs, window);
+    page.create();
+    page.onShown();
+    // Headless: the preview draws nothing, so no draw list file is written.
+    activePage = PageId::None;
+
+    int sides = 1;
+    int overlay = 1;
+    if (!readRecordedChoices(request.source, messages, sides, overlay))
+        return 1;
+    form.setChecked(posts::CutOneSide, sides != 2);
+    form.setChecked(posts::CutBothSides, sides == 2);
+    sides == 2 ? page.onCutBothSidesClicked() : page.onCutOneSideClicked();
+    overlay == 1 ? page.onOverlayClicked() : page.onApartClicked();
+
+    dialogs.openAnswer = request.source;
+    page.onLoadClicked();
+    if (messages.anyShown())
+        return 1;
+    dialogs.saveAnswer = request.target;
+    page.onSaveClicked();
+    return messages.anyShown() || dialogs.opened != 2 ? 1 : 0;
+}
+
+} // namespace
+
+int runGenerate(const GenerateRequest& request, std::ostream& err)
+{
+    ConsoleMessages messages(err);
+    const GenerateRequest full{absolute(request.source), absolute(request.target), absolute(request.home)};
+    setStartValues(full.home);
+    if (!ReadIniFile(messages)) {
+        messages.show("Unable to read KORVANTA.INI file.", MessageIcon::None);
+        return 1;
+    }
+    std::string bytes;
+    if (!readWholeFile(full.source, bytes)) {
+        messages.show("Unable to open " + full.source, MessageIcon::None);
+        return 1;
+    }
+    gs.path = folderOf(full.source);
+    filename = fileNameOf(full.source);
+    int screen = kScreenUnknown;
+    readCurrentTapFileScreen(screen);
+    switch (screen) {
+    case kScreenPost:
+        return regeneratePostFile(full, messages);
+    case kScreenManual:
+    case kScreenRail:
+        messages.show(filename + " was written by the " + (screen == kScreenManual ? "Manual" : "Rails") +
+                          " page; only programs of the Posts page can be regenerated.",
+                      MessageIcon::None);
+        return 1;
+    default:
+        messages.show("Error Loading " + filename + ".\nFile Not Created with Korvanta Software.", MessageIcon::None);
+        return 1;
+    }
+}

@@ -1,0 +1,135 @@
+// The real korvanta-cli executable: exit status, standard error and the file it writes.
+#include "settings/files.h"
+#include "settings/ini_file.h"
+#include "settings/library_files.h"
+#include "settings/settings.h"
+#include "support/gcode_fixture.h"
+#include "support/golden.h"
+#include "support/run_process.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class GenerateCommandTest : public GcodeTest {
+protected:
+    void SetUp() override
+    {
+        GcodeTest::SetUp();
+        // The machine and libraries the golden post programs were written with.
+        useExampleMachine();
+        gs.heads = 2;
+        gs.headchars = "ZW";
+        gs.toolnumber = "T1";
+        ASSERT_TRUE(WriteIniFile(messages));
+        const auto store = [](LibraryKind kind, const std::string& images) {
+            writeFileAtomically(libraryFilePath(kind), toLibraryFileBytes(images));
+        };
+        store(LibraryKind::Materials, encodeRecord(MaterialRecord{"VINYL 5X5", 48, 5, 0, 3.5f, 0, 0}));
+        store(LibraryKind::Holes, encodeRecord(HoleRecord{"RAIL 4X1.5", 4, 1.5f, 0.5f, 0}) +
+                                      encodeRecord(HoleRecord{"RAIL 3X1", 3, 1, 0.375f, 0}));
+        store(LibraryKind::Bits, encodeRecord(BitRecord{"1/2", 0.5f}));
+        home.write("source.tap", readGolden("programs/post/v1-sides2-alternate.tap"));
+    }
+
+    static std::string readGolden(const std::string& name)
+    {
+        std::string bytes;
+        readWholeFile(goldenPath(name), bytes);
+        return bytes;
+    }
+
+    int generate(const std::string& arguments)
+    {
+        return runCommand("cd " + quoted(home.path()) + " && " + quoted(KORVANTA_CLI) + " " + arguments + " 2> " +
+                          quoted(home.file("stderr.txt")) + " > " + quoted(home.file("stdout.txt")));
+    }
+    std::string errors() const { return home.read("stderr.txt"); }
+};
+
+} // namespace
+
+// The settings file gives the spindle commands back in upper case; everything else of the
+// program is what the source says.
+std::string withUpperCaseSpindles(std::string program)
+{
+    for (const char* command : {"m3\r\n", "m5\r\n"}) {
+        for (size_t at = program.find(command); at != std::string::npos; at = program.find(command, at))
+            program[at] = 'M';
+    }
+    return program;
+}
+
+TEST_F(GenerateCommandTest, RegeneratesAPostProgramByteForByte)
+{
+    EXPECT_EQ(generate("generate source.tap --out target.tap"), 0) << errors();
+    EXPECT_EQ(errors(), "");
+    const std::string target = home.read("target.tap");
+    expectMatchesGolden("cli/regenerated-post.tap", target);
+    EXPECT_TRUE(target == withUpperCaseSpindles(readGolden("programs/post/v1-sides2-alternate.tap")));
+    EXPECT_FALSE(home.exists("jobs.tap"));
+    EXPECT_FALSE(home.exists("fdraw.tmp"));
+    EXPECT_FALSE(home.exists("korvanta.ini.bak"));
+}
+
+TEST_F(GenerateCommandTest, UsesTheSettingsOfTheHomeFolder)
+{
+    const std::string elsewhere = home.file("elsewhere");
+    std::filesystem::create_directory(elsewhere);
+    for (const char* name : {"korvanta.ini", "materials.sav", "holes.sav", "bits.sav"})
+        std::filesystem::rename(home.file(name), joinPath(elsewhere, name));
+    const std::string before = home.read("elsewhere/korvanta.ini");
+    EXPECT_EQ(generate("generate source.tap --home elsewhere --out target.tap"), 0) << errors();
+    EXPECT_TRUE(home.read("target.tap") == readGolden("cli/regenerated-post.tap"));
+    EXPECT_EQ(home.read("elsewhere/korvanta.ini"), before) << "the settings file is never written";
+}
+
+TEST_F(GenerateCommandTest, FailuresSayWhyAndExitWithOne)
+{
+    struct Case {
+        std::string arguments;
+        std::string error;
+    };
+    home.write("foreign.tap", "G90\nG0 X1 \n");
+    home.write("manual.tap", "[screen=Manual\n");
+    home.write("broken.tap", "[screen=Post\n[bogus=1\n");
+    const std::vector<Case> cases = {
+        {"generate missing.tap --out t.tap", "Unable to open " + home.file("missing.tap") + "\n"},
+        {"generate foreign.tap --out t.tap", "Error Loading foreign.tap.\nFile Not Created with Korvanta Software.\n"},
+        {"generate manual.tap --out t.tap",
+         "manual.tap was written by the Manual page; only programs of the Posts page can be regenerated.\n"},
+        {"generate broken.tap --out t.tap", "Error reading " + home.file("broken.tap") + "\n"},
+        {"generate source.tap --out missing/t.tap", "Please check the path under the configuration tab\n"},
+        {"generate source.tap --home nowhere --out t.tap", "Unable to read KORVANTA.INI file.\n"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(generate(c.arguments), 1) << c.arguments;
+        EXPECT_EQ(errors(), c.error) << c.arguments;
+    }
+    EXPECT_FALSE(home.exists("t.tap"));
+}
+
+TEST_F(GenerateCommandTest, RefusedJobWritesNothing)
+{
+    std::string source = readGolden("programs/post/v1-sides2-alternate.tap");
+    source.replace(source.find("h1 s1"), 5, "h1 s7");
+    home.write("source.tap", source);
+    EXPECT_EQ(generate("generate source.tap --out target.tap"), 1);
+    EXPECT_EQ(errors(), "Please specify a cutting style under the configuration tab.\n");
+    EXPECT_FALSE(home.exists("target.tap"));
+}
+
+TEST_F(GenerateCommandTest, Usage)
+{
+    EXPECT_EQ(generate("--version"), 0);
+    EXPECT_EQ(home.read("stdout.txt"), "korvanta-cli 3.0.13\n");
+    EXPECT_EQ(generate("--help"), 0);
+    EXPECT_NE(home.read("stdout.txt").find("Usage: korvanta-cli generate"), std::string::npos);
+    for (const char* wrong : {"", "generate", "generate source.tap", "generate source.tap --out", "make x --out y",
+                              "generate a.tap b.tap --out t.tap", "generate source.tap --out t.tap --bogus"}) {
+        EXPECT_EQ(generate(wrong), 2) << wrong;
+        EXPECT_NE(errors().find("Usage:"), std::string::npos) << wrong;
+    }
+}
