@@ -63,33 +63,31 @@ void configLine(ProgramOutput& out, std::string_view beforeHeads)
     out.endLine();
 }
 
-void config1Items(ProgramOutput& out)
-{
-    count(out, "[config1=n", gs.cutatonce);
-    count(out, " f", effectiveCutFeed);
-    count(out, " p", effectivePlungeFeed);
-    length(out, " l", gs.leadin);
-    length(out, " e", gs.exit);
-    length(out, " x", gs.endpos.x);
-    length(out, " y", gs.endpos.y);
-    count(out, " h", gs.start);
-    count(out, " s", gs.direction);
-}
+// The settings items of "[config1=". The Post and Manual forms write every item, the Rail form
+// leaves out those that hold the unset marker and puts a blank before each.
+enum class Items { All, SetOnly };
 
-void optionalConfig1Line(ProgramOutput& out)
+void config1Items(ProgramOutput& out, Items items)
 {
+    const bool all = items == Items::All;
+    const auto c = [&](std::string_view prefix, int value) {
+        if (all || !isUnset(value))
+            count(out, prefix, value);
+    };
+    const auto l = [&](std::string_view prefix, float value) {
+        if (all || !isUnset(value))
+            length(out, prefix, value);
+    };
     out.text("[config1=");
-    optionalCount(out, " n", gs.cutatonce);
-    optionalCount(out, " f", effectiveCutFeed);
-    optionalCount(out, " p", effectivePlungeFeed);
-    optionalLength(out, " l", gs.leadin);
-    optionalLength(out, " e", gs.exit);
-    optionalLength(out, " x", gs.endpos.x);
-    optionalLength(out, " y", gs.endpos.y);
-    optionalCount(out, " h", gs.start);
-    optionalCount(out, " s", gs.direction);
-    optionalLength(out, " o", gs.spare[0]);
-    out.endLine();
+    c(all ? "n" : " n", gs.cutatonce);
+    c(" f", effectiveCutFeed);
+    c(" p", effectivePlungeFeed);
+    l(" l", gs.leadin);
+    l(" e", gs.exit);
+    l(" x", gs.endpos.x);
+    l(" y", gs.endpos.y);
+    c(" h", gs.start);
+    c(" s", gs.direction);
 }
 
 // The several-posts flag follows the number of posts cut at once when the header is written.
@@ -170,7 +168,7 @@ void writePostSetup(ProgramOutput& out, const PostJob& job, int display)
     configLine(out, "  v");
     nameLine(out, "[side1holename=", "h", job.holeName[1]);
     configBackLine(out, job);
-    config1Items(out);
+    config1Items(out, Items::All);
     length(out, " o", gs.spare[0]);
     out.endLine();
     config2Line(out, nullptr, display);
@@ -199,7 +197,7 @@ void writeManualSetup(ProgramOutput& out, const ManualJob& job, int display)
     length(out, " y", gs.startpos.y);
     count(out, " z", gs.autozoom);
     out.endLine();
-    config1Items(out);
+    config1Items(out, Items::All);
     count(out, " o", job.offsetOn[0]);
     count(out, " t", job.offsetOn[1]);
     out.endLine();
@@ -218,7 +216,9 @@ void writeRailSetup(ProgramOutput& out, const RailJob& job, int display)
     nameLine(out, "[materialname=", "n", job.materialName);
     nameLine(out, "[side0holename=", "h", job.holeName[0]);
     configLine(out, " v");
-    optionalConfig1Line(out);
+    config1Items(out, Items::SetOnly);
+    optionalLength(out, " o", gs.spare[0]);
+    out.endLine();
     config2Line(out, nullptr, display);
     nameLine(out, "[side1holename=", "h", job.holeName[1]);
     configBackLine(out, job);
