@@ -125,14 +125,4 @@ TEST_F(MainWindowTest, ALargerWindowGrowsThePreviewAndRefitsIt)
     EXPECT_EQ(previewView().recordsToDraw(), 1) << "the drawing is kept";
 }
 
-TEST_F(MainWindowTest, BringToFrontRestoresAMinimizedWindow)
-{
-    MainWindow window("", 0, QIcon(), messages);
-    window.show();
-    window.minimizeWindow();
-    ASSERT_TRUE(window.isMinimized());
-    window.bringToFront();
-    EXPECT_FALSE(window.isMinimized());
-}
-
 } // namespace

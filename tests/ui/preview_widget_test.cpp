@@ -36,13 +36,6 @@ protected:
     std::unique_ptr<PreviewFrame> frame;
 };
 
-TEST_F(PreviewWidgetTest, PaneIsWhiteUntilTheFirstDrawing)
-{
-    const QImage shot = frame->pane()->grab().toImage();
-    EXPECT_EQ(shot.pixelColor(shot.width() / 2, shot.height() / 2), QColor(Qt::white));
-    EXPECT_FALSE(previewView().hasImage());
-}
-
 TEST_F(PreviewWidgetTest, DrawsBottomUpWithTheBlueAndRedPens)
 {
     const PaneSize pane = frame->pane()->clientSize();

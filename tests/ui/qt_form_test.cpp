@@ -20,7 +20,7 @@
 
 namespace {
 
-enum : ControlId { kCombo = 1, kList, kEdit, kOther, kButton, kFirstRadio, kSecondRadio, kLabel };
+enum : ControlId { kCombo = 1, kList, kEdit, kOther, kButton, kFirstRadio, kSecondRadio, kLabel, kBox };
 
 // A page with one control of each kind, built as a page binding builds its page.
 class FormPage : public QWidget {
@@ -37,6 +37,7 @@ public:
         first = build.radioButton(kFirstRadio, "Cut One Side", 120, 70, 80, 10);
         second = build.radioButton(kSecondRadio, "Cut Both Sides", 120, 82, 80, 10);
         build.label("Spacing:", 200, 10, 40, 8, kLabel);
+        build.checkBox(kBox, "Alternate Offset", 200, 30, 80, 10);
         resize(420, 260);
     }
     QtForm form;
@@ -61,7 +62,7 @@ std::string snapshot(const Form& f)
     out << "combo text " << f.text(kCombo) << "\nedit " << f.text(kEdit) << " " << f.enabled(kEdit) << " "
         << f.visible(kEdit) << "\n";
     out << "button " << f.caption(kButton) << " label " << f.caption(kLabel) << "\n";
-    out << "radios " << f.checked(kFirstRadio) << f.checked(kSecondRadio) << "\n";
+    out << "radios " << f.checked(kFirstRadio) << f.checked(kSecondRadio) << " box " << f.checked(kBox) << "\n";
     return out.str();
 }
 
@@ -102,7 +103,10 @@ TEST_F(QtFormTest, BehavesAsTheInMemoryFormThePagesAreTestedWith)
             f.setChecked(kSecondRadio, true);
         },
         [](Form& f) { f.setChecked(kSecondRadio, false); },
-        [](Form& f) { f.setChecked(kFirstRadio, false); },
+        [](Form& f) {
+            f.setChecked(kFirstRadio, false);
+            f.setChecked(kBox, true);
+        },
         [](Form& f) {
             f.setEnabled(kEdit, false);
             f.setVisible(kEdit, false);
@@ -199,6 +203,22 @@ TEST_F(QtFormTest, FocusLostIsReportedAfterTheMoveAndNotWhenTheWindowIsLeft)
     EXPECT_EQ(check.runs, 0) << "reported after the focus change, not inside it";
     ASSERT_TRUE(waitUntil([&] { return check.runs == 1; }));
     EXPECT_TRUE(page.other->hasFocus());
+}
+
+TEST_F(QtFormTest, EditableListReportsLeavingItOnce)
+{
+    FormPage page;
+    int lost = 0;
+    page.form.onFocusLost(kCombo, [&] { ++lost; });
+    ASSERT_TRUE(showActive(page));
+    page.combo->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return page.combo->hasFocus(); }));
+    QTest::keyClicks(page.combo, "Vinyl");
+    page.edit->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(waitUntil([&] { return lost > 0; }));
+    settle();
+    EXPECT_EQ(lost, 1);
+    EXPECT_EQ(page.form.text(kCombo), "Vinyl");
 }
 
 TEST_F(QtFormTest, RefusedFieldShowsOneBoxWithoutFocusPingPong)

@@ -12,7 +12,7 @@
 #endif
 #endif
 
-#ifdef KORVANTA_ASAN
+#if defined(KORVANTA_ASAN) && (defined(__GNUC__) || defined(__clang__))
 // Qt keeps some allocations until the process ends; they are not leaks of the program. Set here
 // so that it also holds when CTest lists the tests.
 extern "C" __attribute__((visibility("default"), used)) const char* __asan_default_options()

@@ -94,17 +94,4 @@ TEST_F(SingleInstanceTest, StartAfterTheFirstWasKilledTakesOver)
     EXPECT_TRUE(waitUntil([&] { return raised == 1; })) << "the socket left behind was replaced";
 }
 
-TEST_F(SingleInstanceTest, AnOldLockOfARunningProgramStillHolds)
-{
-    SingleInstance first(runtime.path());
-    ASSERT_TRUE(first.isFirst());
-    // Age the lock past the default stale time of 30 seconds.
-    QFile lock(QDir(runtime.path()).filePath("korvanta.lock"));
-    ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
-    ASSERT_TRUE(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime));
-    lock.close();
-    SingleInstance second(runtime.path());
-    EXPECT_FALSE(second.isFirst());
-}
-
 } // namespace

@@ -89,21 +89,6 @@ TEST_F(StartupTest, EmptyApplicationNameLeavesTheTitlesLeadingSpace)
     EXPECT_EQ(title, " 3.0.13");
 }
 
-TEST_F(StartupTest, StartValuesComeBeforeTheSettingsFile)
-{
-    gs.toolnumber = "T9";
-    gs.alignment = 3;
-    gs.bitname = "X";
-    gs.spare.fill(5);
-    setStartValues(home.path());
-    EXPECT_EQ(gs.toolnumber, "");
-    EXPECT_EQ(gs.alignment, 1);
-    EXPECT_EQ(gs.start, kUnsetCount);
-    EXPECT_EQ(gs.bitname, "1/4");
-    EXPECT_EQ(gs.bit, 0.25f);
-    EXPECT_EQ(gs.spare[11], 0.0f);
-}
-
 TEST_F(StartupTest, IconFromTheSettingsElseBuiltIn)
 {
     EXPECT_FALSE(chooseWindowIcon().isNull()) << "the built-in icon";
