@@ -7,6 +7,8 @@
 #include <QDialog>
 #include <QTest>
 
+#include <gtest/gtest.h>
+
 bool waitUntil(const std::function<bool()>& condition, int timeoutMs)
 {
     return QTest::qWaitFor(condition, timeoutMs);
@@ -60,6 +62,7 @@ void ModalAnswerer::answer()
         ++boxes_;
         dialog->accept();
         window_->activateWindow();
-        QTest::qWaitForWindowActive(window_);
+        if (!QTest::qWaitForWindowActive(window_))
+            ADD_FAILURE() << "the window did not come back after the box";
     }
 }
