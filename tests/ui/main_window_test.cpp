@@ -51,6 +51,18 @@ TEST_F(MainWindowTest, FourTabsInOrderACloseButtonAndThePreviewAtItsPlace)
     EXPECT_EQ(previewView().pane(), window.previewFrame()->pane());
 }
 
+TEST_F(MainWindowTest, TheStartPageDrawsIntoAPaneOfItsFinalSize)
+{
+    MainWindow window("", 0, QIcon(), messages);
+    PaneSize atStart;
+    window.setPage(0, new QWidget, PageHooks{[&] { atStart = previewView().pane()->clientSize(); }, {}});
+    window.show();
+    const QRect client = window.previewFrame()->pane()->contentsRect();
+    EXPECT_EQ(atStart.width, client.width());
+    EXPECT_EQ(atStart.height, client.height());
+    EXPECT_GT(atStart.width, 240);
+}
+
 TEST_F(MainWindowTest, ConfigurationsHidesThePreviewAndPagesHearOfSwitching)
 {
     MainWindow window("", 1, QIcon(), messages);
