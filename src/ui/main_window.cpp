@@ -3,11 +3,13 @@
 #include "preview/handover.h"
 #include "preview/preview_state.h"
 #include "settings/settings.h"
+#include "ui/focus_lost_queue.h"
 
 #include <QCloseEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace {
@@ -50,6 +52,10 @@ MainWindow::MainWindow(const QString& title, int startPage, const QIcon& icon, M
     preview_ = new PreviewFrame(this);
     preview_->raise();
 
+    // A click on a tab or on Close first takes the focus from the field being edited, so that
+    // the field is checked before its page is left.
+    tabs_->tabBar()->setFocusPolicy(Qt::StrongFocus);
+    tabs_->tabBar()->installEventFilter(this);
     closeButton_->setAutoDefault(false);
     connect(closeButton_, &QPushButton::clicked, this, &MainWindow::close);
     {
@@ -104,12 +110,22 @@ void MainWindow::showEvent(QShowEvent* event)
         activate(startPage_);
 }
 
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The field left by this click is checked while its page is still shown; a refusal keeps
+    // the page, as the box takes the click.
+    if (watched == tabs_->tabBar() && event->type() == QEvent::MouseButtonPress)
+        return !FocusLostQueue::instance().flush();
+    return QWidget::eventFilter(watched, event);
+}
+
 void MainWindow::onTabChanged(int index)
 {
     if (index == shownPage_ || index < 0)
         return;
     const int left = shownPage_;
-    if (left >= 0 && !mayLeave(left)) {
+    const bool fieldRefused = !FocusLostQueue::instance().flush();
+    if (left >= 0 && (fieldRefused || !mayLeave(left))) {
         const QSignalBlocker blocker(tabs_);
         tabs_->setCurrentIndex(left);
         return;
@@ -161,10 +177,13 @@ void MainWindow::bringToFront()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (!closed_) {
-        closed_ = true;
-        if (configurationsShown_ && storeConfigurations_)
-            storeConfigurations_();
+    // The field left for the Close button is checked first; a refusal keeps the window open.
+    if (!closed_ && !FocusLostQueue::instance().flush()) {
+        event->ignore();
+        return;
     }
+    if (!closed_ && configurationsShown_ && storeConfigurations_)
+        storeConfigurations_();
+    closed_ = true;
     event->accept();
 }

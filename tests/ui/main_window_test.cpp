@@ -4,9 +4,14 @@
 #include "preview/handover.h"
 #include "preview/preview_state.h"
 #include "settings/settings.h"
+#include "ui/qt_form.h"
+#include "ui/qt_messages.h"
 #include "ui_test_support.h"
 
+#include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTest>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -118,6 +123,44 @@ TEST_F(MainWindowTest, ClosingStoresConfigurationsOnlyWhenItWasShown)
         window.closeWindow();
     }
     EXPECT_EQ(stores, 1);
+}
+
+TEST_F(MainWindowTest, TheFieldBeingEditedIsCheckedBeforeItsPageIsLeft)
+{
+    MainWindow window("", 0, QIcon(), messages);
+    watchPages(window);
+    auto* page = new QWidget;
+    auto* field = new QLineEdit(page);
+    QtForm form;
+    form.add(1, field);
+    QtMessages boxes;
+    form.onFocusLost(1, [&] {
+        events.push_back("checked " + form.text(1));
+        if (form.text(1) == "bad") {
+            boxes.show("Spacing between holes must be a legitimate number.", MessageIcon::None);
+            form.setFocus(1);
+        }
+    });
+    window.setPage(0, page, PageHooks{{}, [this] { events.push_back("left 0"); return true; }});
+    ASSERT_TRUE(showActive(window));
+    ModalAnswerer answerer(&window);
+    QTabBar* bar = window.tabs()->tabBar();
+
+    form.setText(1, "bad");
+    field->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return field->hasFocus(); }));
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    settle();
+    EXPECT_EQ(window.currentPage(), 0) << "a refused field keeps its page";
+    EXPECT_TRUE(field->hasFocus());
+    EXPECT_EQ(answerer.boxes(), 1);
+
+    events.clear();
+    form.setText(1, "1.5");
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
+    settle();
+    EXPECT_EQ(window.currentPage(), 2);
+    EXPECT_EQ(events, (std::vector<std::string>{"checked 1.5", "left 0", "shown 2"}));
 }
 
 TEST_F(MainWindowTest, ALargerWindowGrowsThePreviewAndRefitsIt)
