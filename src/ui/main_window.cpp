@@ -44,6 +44,7 @@ MainWindow::MainWindow(const QString& title, int startPage, const QIcon& icon, M
     setObjectName(QStringLiteral("KorvantaClassName"));
     setWindowTitle(title);
     setWindowIcon(icon);
+    // A page not built yet shows a placeholder; setPage puts a page's binding in its place.
     for (const char* caption : kPageCaptions)
         tabs_->addTab(placeholderPage(), QString::fromLatin1(caption));
 
