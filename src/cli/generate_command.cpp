@@ -2,7 +2,7 @@
 
 #include "cli/console_messages.h"
 #include "pages/c_automatic.h"
-#include "platform/main_window_actions.h"
+#include "platform/sheet.h"
 #include "platform/memory_form.h"
 #include "platform/scripted_file_dialogs.h"
 #include "preview/handover.h"
@@ -19,11 +19,11 @@
 namespace {
 
 // The command never closes, minimises or switches anything.
-class NoWindow : public MainWindowActions {
+class NoWindow : public Sheet {
 public:
-    void closeMainWindow() override {}
-    void minimizeMainWindow() override {}
     void showPage(int) override {}
+    void closeWindow() override {}
+    void minimizeWindow() override {}
 };
 
 std::string absolute(const std::string& path)

@@ -23,7 +23,7 @@ void storeHoles(PatternSide& s, const std::string& text) { s.holeCount = leading
 
 } // namespace
 
-CAutomatic::CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, MainWindowActions& window)
+CAutomatic::CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window)
     : form_(form), messages_(messages), dialogs_(dialogs), window_(window)
 {
 }

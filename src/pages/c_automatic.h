@@ -4,14 +4,14 @@
 #include "pages/posts_controls.h"
 
 class FileDialogs;
-class MainWindowActions;
+class Sheet;
 class Messages;
 
 // The Posts page: a regular pattern of rail holes down one or two faces of a post. It edits the
 // process-wide postJob through its controls and redraws the preview after every change.
 class CAutomatic {
 public:
-    CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, MainWindowActions& window);
+    CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window);
 
     // The controls' state when the page is created.
     void create();
@@ -68,7 +68,7 @@ private:
     Form& form_;
     Messages& messages_;
     FileDialogs& dialogs_;
-    MainWindowActions& window_;
+    Sheet& window_;
     int display_ = 1;
     // The job as the page was left, with side 1's offset amount, restored when it is shown again.
     struct Saved {

@@ -7,7 +7,7 @@
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
 #include "pages/page_fields.h"
-#include "platform/main_window_actions.h"
+#include "platform/sheet.h"
 #include "platform/messages.h"
 #include "preview/handover.h"
 #include "settings/numbers.h"
@@ -146,9 +146,9 @@ void CAutomatic::runPosts()
     if (!ok)
         return;
     if (gs.autoexit != 0)
-        window_.closeMainWindow();
+        window_.closeWindow();
     else
-        window_.minimizeMainWindow();
+        window_.minimizeWindow();
 }
 
 void CAutomatic::onRunClicked()

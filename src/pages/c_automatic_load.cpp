@@ -3,7 +3,7 @@
 #include "pages/c_automatic.h"
 
 #include "pages/page_fields.h"
-#include "platform/main_window_actions.h"
+#include "platform/sheet.h"
 #include "platform/messages.h"
 #include "settings/library_files.h"
 #include "setupfile/current_tap_file.h"

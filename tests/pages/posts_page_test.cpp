@@ -369,7 +369,7 @@ TEST_F(PostsPageTest, LoadOfOtherFiles)
     layOutExample();
     page.onLoadClicked();
     EXPECT_TRUE(loadPending);
-    EXPECT_EQ(window.shownPages, std::vector<int>{1});
+    EXPECT_EQ(window.pagesShown, std::vector<int>{1});
     EXPECT_EQ(form.text(Distance), "") << "the Posts page is cleared";
 
     messages.clear();

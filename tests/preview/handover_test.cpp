@@ -115,18 +115,6 @@ TEST_F(HandoverTest, ManualFitsOnlyWhenItAsks)
     EXPECT_EQ(previewView().recordsToDraw(), 9);
 }
 
-TEST_F(HandoverTest, ClearRestartsTheListAtThePaneSize)
-{
-    activePage = PageId::Posts;
-    ClearPreview(PageId::Posts);
-    PreviewLine(PageId::Posts, 0, 0, 0, 1, 1);
-    pane.size = PaneSize{300, 500};
-    ClearPreview(PageId::Posts);
-    EXPECT_EQ(drawList().GetCount(), 0);
-    EXPECT_EQ(previewView().imageSize().width, 300);
-    EXPECT_EQ(home.read("fdraw.tmp").size(), 0u);
-}
-
 struct HomeCase {
     const char* name;
     MaterialView material;

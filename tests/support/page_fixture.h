@@ -1,23 +1,12 @@
 #pragma once
 
-#include "platform/main_window_actions.h"
 #include "platform/memory_form.h"
+#include "platform/recording_sheet.h"
 #include "platform/scripted_file_dialogs.h"
 #include "preview/draw_record.h"
 #include "support/gcode_fixture.h"
 
 #include <vector>
-
-// The main window as page logic sees it, recording what it was asked.
-class RecordingWindow : public MainWindowActions {
-public:
-    void closeMainWindow() override { ++closed; }
-    void minimizeMainWindow() override { ++minimized; }
-    void showPage(int page) override { shownPages.push_back(page); }
-    int closed = 0;
-    int minimized = 0;
-    std::vector<int> shownPages;
-};
 
 // A page on a recording form, with a small shop's libraries in its home folder and the worked
 // example's machine.
@@ -30,7 +19,7 @@ protected:
 
     MemoryForm form;
     ScriptedFileDialogs dialogs;
-    RecordingWindow window;
+    RecordingSheet window;
 };
 
 // Materials "VINYL 5X5" (72 x 5, height 5, the settings' feeds) and "Cedar 4x4" (96 x 3.5, feeds

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "platform/sheet.h"
+
+#include <vector>
+
+// A sheet that writes down what the pages asked of it.
+class RecordingSheet : public Sheet {
+public:
+    void showPage(int page) override { pagesShown.push_back(page); }
+    void closeWindow() override { ++closed; }
+    void minimizeWindow() override { ++minimized; }
+
+    std::vector<int> pagesShown;
+    int closed = 0;
+    int minimized = 0;
+};

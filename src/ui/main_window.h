@@ -1,0 +1,78 @@
+#pragma once
+
+#include "platform/sheet.h"
+#include "ui/preview_widget.h"
+#include "ui/qt_file_dialogs.h"
+
+#include <QIcon>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class Messages;
+class QPushButton;
+class QTabWidget;
+
+inline constexpr int kPageCount = 4;
+enum PageNumber { kPostsPage = 0, kManualPage = 1, kRailsPage = 2, kConfigurationsPage = 3 };
+
+// What a page does when the sheet shows it or leaves it.
+struct PageHooks {
+    std::function<void()> shown;
+    // Another page is about to be shown; false keeps this page.
+    std::function<bool()> leaving;
+};
+
+// The main window: the four pages on tabs, the preview panel to the right of them, and the
+// Close button. The preview is hidden while Configurations is shown.
+class MainWindow : public QWidget, public Sheet {
+public:
+    // The start page is the last page shown in the previous run; another value opens Posts.
+    MainWindow(const QString& title, int startPage, const QIcon& icon, Messages& messages,
+               QWidget* parent = nullptr);
+
+    // Puts a page's widget in place of its placeholder.
+    void setPage(int page, QWidget* widget, PageHooks hooks);
+    // The Configurations page's store, run on closing when that page has been shown.
+    void setConfigurationsStore(std::function<void()> store) { storeConfigurations_ = std::move(store); }
+
+    int currentPage() const { return shownPage_; }
+    QWidget* page(int page) const;
+    QTabWidget* tabs() const { return tabs_; }
+    QPushButton* closeButton() const { return closeButton_; }
+    PreviewFrame* previewFrame() const { return preview_; }
+    Messages& messages() const { return messages_; }
+    FileDialogs& fileDialogs() { return fileDialogs_; }
+
+    // A second start asked for the window: restored, raised and activated.
+    void bringToFront();
+
+    void showPage(int page) override;
+    void closeWindow() override;
+    void minimizeWindow() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void onTabChanged(int index);
+    bool mayLeave(int page);
+    void activate(int page);
+    void layOut();
+
+    Messages& messages_;
+    QtFileDialogs fileDialogs_;
+    QTabWidget* tabs_;
+    QPushButton* closeButton_;
+    PreviewFrame* preview_ = nullptr;
+    std::array<PageHooks, kPageCount> hooks_;
+    std::function<void()> storeConfigurations_;
+    int startPage_;
+    int shownPage_ = -1;
+    bool configurationsShown_ = false;
+    bool closed_ = false;
+};

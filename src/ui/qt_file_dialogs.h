@@ -1,0 +1,25 @@
+#pragma once
+
+#include "platform/file_dialogs.h"
+
+#include <QFileDialog>
+
+enum class TapDialog { Open, Save };
+
+// The tap-file dialog as both kinds are set up: the filters "Cnc Files (*.tap)" and
+// "All Files (*.*)", opening in the folder, asking before an existing file is overwritten, and
+// the same look on every desktop. The save dialog accepts a new file name.
+void configureTapFileDialog(QFileDialog& dialog, const std::string& folder, TapDialog kind);
+
+class QtFileDialogs : public FileDialogs {
+public:
+    explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
+
+    std::optional<std::string> chooseTapFileToOpen(const std::string& folder) override;
+    std::optional<std::string> chooseTapFileToSave(const std::string& folder) override;
+
+private:
+    std::optional<std::string> choose(const std::string& folder, TapDialog kind);
+
+    QWidget* parent_;
+};

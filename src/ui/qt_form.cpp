@@ -1,0 +1,325 @@
+#include "ui/qt_form.h"
+
+#include "platform/text_compare.h"
+#include "ui/focus_lost_queue.h"
+#include "ui/text.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace {
+
+// An editable list keeps its text when its items or its selection go, as the logic expects.
+class KeepEditText {
+public:
+    explicit KeepEditText(QComboBox* box) : box_(box), text_(box->currentText()) {}
+    ~KeepEditText()
+    {
+        if (box_->isEditable() && box_->currentIndex() < 0)
+            box_->setEditText(text_);
+    }
+
+private:
+    QComboBox* box_;
+    QString text_;
+};
+
+} // namespace
+
+QtForm::QtForm(QObject* parent) : QObject(parent) {}
+
+void QtForm::add(ControlId id, QWidget* control)
+{
+    controls_[id] = control;
+    ids_[control] = id;
+    control->installEventFilter(this);
+    listen(id, control);
+}
+
+QWidget* QtForm::control(ControlId id) const
+{
+    auto it = controls_.find(id);
+    return it == controls_.end() ? nullptr : it->second.data();
+}
+
+void QtForm::listen(ControlId id, QWidget* control)
+{
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        connect(button, &QAbstractButton::clicked, this,
+                [this, id, button] { deliverClick(id, button->isCheckable()); });
+    } else if (auto* box = qobject_cast<QComboBox*>(control)) {
+        // activated is the user's choice only; the logic's own selections do not emit it.
+        connect(box, &QComboBox::activated, this, [this, id] { deliverSelection(id, false); });
+        if (QLineEdit* edit = box->lineEdit()) {
+            ids_[edit] = id;
+            edit->installEventFilter(this);
+        }
+    } else if (auto* list = qobject_cast<QListWidget*>(control)) {
+        // Only the user changes a list's selection without blocking its signals, and only on a
+        // list that is shown; a list being destroyed may still report.
+        connect(list, &QListWidget::itemSelectionChanged, this, [this, id, list] {
+            if (list->isVisible())
+                deliverSelection(id, selectedRow(id) < 0);
+        });
+    }
+}
+
+void QtForm::deliverClick(ControlId id, bool checkable)
+{
+    // A field left by this click is checked first. When it was refused with a box, the click
+    // is dropped as on a desktop where the box takes the mouse; a check box or radio button
+    // has already changed, so the page still hears of it.
+    const bool noBox = FocusLostQueue::instance().flush();
+    if (!noBox && !checkable)
+        return;
+    if (auto it = handlers_.find(id); it != handlers_.end() && it->second.clicked)
+        it->second.clicked();
+}
+
+void QtForm::deliverSelection(ControlId id, bool cancelled)
+{
+    FocusLostQueue::instance().flush();
+    auto it = handlers_.find(id);
+    if (it == handlers_.end())
+        return;
+    const Handler& handler = cancelled ? it->second.selectionCancelled : it->second.selectionChanged;
+    if (handler)
+        handler();
+}
+
+void QtForm::deliverFocusLost(ControlId id)
+{
+    if (auto it = handlers_.find(id); it != handlers_.end() && it->second.focusLost)
+        it->second.focusLost();
+}
+
+bool QtForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    // Another window took over (a box, another program) or a list opened its drop-down: the
+    // user has not left the field.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
+    FocusLostQueue& queue = FocusLostQueue::instance();
+    auto it = ids_.find(watched);
+    if (it == ids_.end() || queue.busy())
+        return false;
+    const ControlId id = it->second;
+    if (handlers_[id].focusLost) {
+        QPointer<QtForm> self(this);
+        queue.post([self, id] {
+            if (self)
+                self->deliverFocusLost(id);
+        });
+    }
+    return false;
+}
+
+std::string QtForm::text(ControlId id) const
+{
+    QWidget* w = control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        return fromQt(edit->text());
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        return fromQt(box->currentText());
+    if (auto* button = qobject_cast<QAbstractButton*>(w))
+        return fromQt(button->text());
+    if (auto* label = qobject_cast<QLabel*>(w))
+        return fromQt(label->text());
+    if (auto* group = qobject_cast<QGroupBox*>(w))
+        return fromQt(group->title());
+    return {};
+}
+
+void QtForm::setText(ControlId id, const std::string& text)
+{
+    QWidget* w = control(id);
+    const QString value = toQt(text);
+    if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+        edit->setText(value);
+    } else if (auto* box = qobject_cast<QComboBox*>(w)) {
+        if (box->isEditable())
+            box->setEditText(value);
+    } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+        button->setText(value);
+    } else if (auto* label = qobject_cast<QLabel*>(w)) {
+        label->setText(value);
+    } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
+        group->setTitle(value);
+    }
+}
+
+bool QtForm::checked(ControlId id) const
+{
+    auto* button = qobject_cast<QAbstractButton*>(control(id));
+    return button && button->isChecked();
+}
+
+void QtForm::setChecked(ControlId id, bool checked)
+{
+    auto* button = qobject_cast<QAbstractButton*>(control(id));
+    if (!button)
+        return;
+    // The logic sets each radio button on its own, as it also clears them; only the user's
+    // clicks are exclusive.
+    QButtonGroup* group = button->group();
+    const bool groupExclusive = group && group->exclusive();
+    const bool autoExclusive = button->autoExclusive();
+    if (groupExclusive)
+        group->setExclusive(false);
+    button->setAutoExclusive(false);
+    button->setChecked(checked);
+    button->setAutoExclusive(autoExclusive);
+    if (groupExclusive)
+        group->setExclusive(true);
+}
+
+bool QtForm::enabled(ControlId id) const
+{
+    QWidget* w = control(id);
+    return w && !w->testAttribute(Qt::WA_ForceDisabled);
+}
+
+void QtForm::setEnabled(ControlId id, bool enabled)
+{
+    if (QWidget* w = control(id))
+        FocusLostQueue::instance().quietly([w, enabled] { w->setEnabled(enabled); });
+}
+
+bool QtForm::visible(ControlId id) const
+{
+    QWidget* w = control(id);
+    return w && !w->isHidden();
+}
+
+void QtForm::setVisible(ControlId id, bool visible)
+{
+    if (QWidget* w = control(id))
+        FocusLostQueue::instance().quietly([w, visible] { w->setVisible(visible); });
+}
+
+void QtForm::setFocus(ControlId id)
+{
+    if (QWidget* w = control(id))
+        FocusLostQueue::instance().quietly([w] { w->setFocus(Qt::OtherFocusReason); });
+}
+
+void QtForm::clearItems(ControlId id)
+{
+    QWidget* w = control(id);
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker blocker(box);
+        const KeepEditText keep(box);
+        box->clear();
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        const QSignalBlocker blocker(list);
+        list->clear();
+    }
+}
+
+void QtForm::addSortedItem(ControlId id, const std::string& text, int record)
+{
+    const int count = itemCount(id);
+    int row = 0;
+    while (row < count && compareNoCase(text, itemText(id, row)) >= 0)
+        ++row;
+    insertItem(id, row, text, record);
+}
+
+void QtForm::insertItem(ControlId id, int row, const std::string& text, int record)
+{
+    QWidget* w = control(id);
+    row = std::clamp(row, 0, itemCount(id));
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker blocker(box);
+        const bool wasEmpty = box->currentIndex() < 0;
+        const KeepEditText keep(box);
+        box->insertItem(row, toQt(text), QVariant(record));
+        if (wasEmpty)
+            box->setCurrentIndex(-1); // an insertion never selects
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        const QSignalBlocker blocker(list);
+        auto* item = new QListWidgetItem(toQt(text));
+        item->setData(Qt::UserRole, QVariant(record));
+        list->insertItem(row, item);
+    }
+}
+
+int QtForm::itemCount(ControlId id) const
+{
+    QWidget* w = control(id);
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        return box->count();
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        return list->count();
+    return 0;
+}
+
+std::string QtForm::itemText(ControlId id, int row) const
+{
+    QWidget* w = control(id);
+    if (row < 0 || row >= itemCount(id))
+        return {};
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        return fromQt(box->itemText(row));
+    if (auto* list = qobject_cast<QListWidget*>(w))
+        return fromQt(list->item(row)->text());
+    return {};
+}
+
+int QtForm::itemRecord(ControlId id, int row) const
+{
+    QWidget* w = control(id);
+    if (row < 0 || row >= itemCount(id))
+        return -1;
+    QVariant data;
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        data = box->itemData(row);
+    else if (auto* list = qobject_cast<QListWidget*>(w))
+        data = list->item(row)->data(Qt::UserRole);
+    bool ok = false;
+    const int record = data.toInt(&ok);
+    return ok ? record : -1;
+}
+
+int QtForm::selectedRow(ControlId id) const
+{
+    QWidget* w = control(id);
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        return box->currentIndex();
+    if (auto* list = qobject_cast<QListWidget*>(w)) {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        return selected.isEmpty() ? -1 : list->row(selected.first());
+    }
+    return -1;
+}
+
+void QtForm::selectRow(ControlId id, int row)
+{
+    QWidget* w = control(id);
+    const bool valid = row >= 0 && row < itemCount(id);
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        const QSignalBlocker blocker(box);
+        const KeepEditText keep(box);
+        box->setCurrentIndex(valid ? row : -1);
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        const QSignalBlocker blocker(list);
+        if (valid) {
+            list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+        } else {
+            list->clearSelection();
+        }
+    }
+}

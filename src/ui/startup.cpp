@@ -1,0 +1,39 @@
+#include "ui/startup.h"
+
+#include "platform/messages.h"
+#include "settings/ini_file.h"
+#include "settings/settings.h"
+#include "ui/main_window.h"
+#include "ui/text.h"
+
+#include <QPixmap>
+
+QString windowTitle()
+{
+    return toQt(gs.appname) + QLatin1Char(' ') + QLatin1String(kVersion);
+}
+
+QIcon chooseWindowIcon()
+{
+    if (gs.iconpath.empty())
+        return QIcon(QStringLiteral(":/korvanta/korvanta.xpm"));
+    QPixmap pixmap;
+    if (!pixmap.load(toQt(gs.iconpath)))
+        return QIcon();
+    return QIcon(pixmap.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+}
+
+int runProgram(Messages& messages, const std::string& workingDir, const RunWindow& runWindow)
+{
+    setStartValues(workingDir);
+    const bool settingsRead = ReadIniFile(messages);
+    const QIcon icon = chooseWindowIcon();
+    if (!settingsRead) {
+        messages.show("Unable to read KORVANTA.INI file.");
+    } else {
+        MainWindow window(windowTitle(), gs.lastpage, icon, messages);
+        runWindow(window);
+    }
+    WriteIniFile(messages);
+    return 0;
+}

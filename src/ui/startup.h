@@ -1,0 +1,25 @@
+#pragma once
+
+#include "settings/start_values.h"
+
+#include <QIcon>
+#include <QString>
+
+#include <functional>
+#include <string>
+
+class MainWindow;
+class Messages;
+
+// "<application name> <version>"; an empty name leaves the leading space.
+QString windowTitle();
+// The icon named by the settings when it loads, none when it does not, else the built-in one.
+QIcon chooseWindowIcon();
+
+// Shows the main window and returns when the user has closed it.
+using RunWindow = std::function<void(MainWindow&)>;
+
+// Start-up after the single-instance check, and the ending: the start values, the settings
+// file, the main window on the last page shown (not when the settings could not be read), and
+// the settings file written back. Returns the exit code.
+int runProgram(Messages& messages, const std::string& workingDir, const RunWindow& runWindow);
