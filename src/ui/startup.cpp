@@ -4,6 +4,7 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "ui/main_window.h"
+#include "ui/posts_page.h"
 #include "ui/text.h"
 
 #include <QPixmap>
@@ -32,6 +33,7 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
         messages.show("Unable to read KORVANTA.INI file.");
     } else {
         MainWindow window(windowTitle(), gs.lastpage, icon, messages);
+        PostsPage posts(window);
         runWindow(window);
     }
     WriteIniFile(messages);
