@@ -20,39 +20,36 @@ struct PatternSide {
     int alternateOffset = 0;
 };
 
-struct PostJob {
+// The job of a page that lays out a regular pattern: its material, the hole type and pattern of
+// each side, and the names as the page shows them and the setup header records them. Side 1's
+// offset amount is a setting of its own (Side1Amount), side 2's lives in the job.
+template <class Side, float Settings::*Side1Amount>
+struct PatternJob {
     int sides = 1;
     MaterialRecord material;
     std::array<HoleRecord, 2> holeType;
-    std::array<PatternSide, 2> side;
-    // The names as the page shows them and the setup header records them.
+    std::array<Side, 2> side;
     std::string materialName;
     std::array<std::string, 2> holeName;
 
-    // Side 1's offset amount is the setting gs.autopostoffset.
-    float& offsetAmount(int sideIndex) { return sideIndex == 0 ? gs.autopostoffset : side[1].offsetAmount; }
-    float offsetAmount(int sideIndex) const { return sideIndex == 0 ? gs.autopostoffset : side[1].offsetAmount; }
+    float& offsetAmount(int sideIndex) { return sideIndex == 0 ? gs.*Side1Amount : side[1].offsetAmount; }
+    float offsetAmount(int sideIndex) const { return sideIndex == 0 ? gs.*Side1Amount : side[1].offsetAmount; }
 };
 
+// The Posts page's job; side 1's offset amount is gs.autopostoffset.
+struct PostJob : PatternJob<PatternSide, &Settings::autopostoffset> {};
+
+// The Rails page keeps what is left below the holes with each side's pattern.
 struct RailSide : PatternSide {
     float distanceFromBottom = kUnsetLength;
     float leftover = 0;
     int maxCount = 0;
 };
 
-struct RailJob {
-    int sides = 1;
-    MaterialRecord material;
-    std::array<HoleRecord, 2> holeType;
-    std::array<RailSide, 2> side;
+// The Rails page's job; side 1's offset amount is gs.railoffset.
+struct RailJob : PatternJob<RailSide, &Settings::railoffset> {
     float rise = 0;
     float run = 0;
-    std::string materialName;
-    std::array<std::string, 2> holeName;
-
-    // Side 1's offset amount is the setting gs.railoffset.
-    float& offsetAmount(int sideIndex) { return sideIndex == 0 ? gs.railoffset : side[1].offsetAmount; }
-    float offsetAmount(int sideIndex) const { return sideIndex == 0 ? gs.railoffset : side[1].offsetAmount; }
 };
 
 inline constexpr int kManualSlots = 1000;

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <filesystem>
 
 namespace {
@@ -136,6 +137,20 @@ TEST_F(IniFileTest, RoundTripKeepsEveryFieldWithUpperCaseTextAndPathsAsWritten)
     EXPECT_TRUE(gs.iconpathset);
     EXPECT_EQ(gs.lastpage, 2);
     EXPECT_FLOAT_EQ(gs.spare[0], 100000000.0f);
+}
+
+TEST_F(IniFileTest, DecimalCommaLocaleChangesNothing)
+{
+    fillEverySetting();
+    ASSERT_TRUE(WriteIniFile(messages));
+    const std::string inC = home.read(kIniFileName);
+    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/install-deps makes this locale";
+    ASSERT_TRUE(WriteIniFile(messages));
+    EXPECT_EQ(home.read(kIniFileName), inC);
+    ASSERT_TRUE(ReadIniFile(messages));
+    std::setlocale(LC_ALL, "C");
+    EXPECT_FLOAT_EQ(gs.bit, 0.375f);
+    EXPECT_FLOAT_EQ(gs.table.x, -1.25f);
 }
 
 TEST_F(IniFileTest, CommentOnlyFileChangesNothingButThePresets)
