@@ -265,9 +265,12 @@ void CAutomatic::onShown()
         loadPending = false;
         loadPostFile(false);
     }
+    // Without holes the preview is emptied rather than left showing another page's drawing.
     const int holes = postJob.side[0].holeCount;
     if (!isUnset(holes) && holes > 0)
         redraw();
+    else
+        ClearPreview(PageId::Posts);
 }
 
 void CAutomatic::onLeft()
