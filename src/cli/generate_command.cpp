@@ -5,7 +5,7 @@
 #include "platform/sheet.h"
 #include "platform/memory_form.h"
 #include "platform/scripted_file_dialogs.h"
-#include "preview/handover.h"
+#include "preview/preview_state.h"
 #include "settings/files.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
@@ -14,6 +14,7 @@
 #include "setupfile/setup_reader.h"
 
 #include <filesystem>
+#include <random>
 #include <ostream>
 
 namespace {
@@ -24,6 +25,36 @@ public:
     void showPage(int) override {}
     void closeWindow() override {}
     void minimizeWindow() override {}
+};
+
+// The draw list of the page's preview goes to a folder of its own, removed at the end, so that
+// the command leaves nothing in the shop's folder.
+class ScratchDrawList {
+public:
+    ScratchDrawList()
+    {
+        std::error_code error;
+        const auto base = std::filesystem::temp_directory_path(error);
+        for (int attempt = 0; !error && attempt < 100 && folder_.empty(); ++attempt) {
+            const auto candidate = base / ("korvanta-cli-" + std::to_string(std::random_device{}()));
+            if (std::filesystem::create_directory(candidate, error))
+                folder_ = candidate;
+        }
+        if (!folder_.empty())
+            drawList().setFolder(folder_.string());
+    }
+    bool ok() const { return !folder_.empty(); }
+    ~ScratchDrawList()
+    {
+        drawList().reset();
+        drawList().setFolder("");
+        std::error_code ignored;
+        if (!folder_.empty())
+            std::filesystem::remove_all(folder_, ignored);
+    }
+
+private:
+    std::filesystem::path folder_;
 };
 
 std::string absolute(const std::string& path)
@@ -49,14 +80,17 @@ bool readRecordedChoices(const std::string& source, Messages& messages, int& sid
 
 int regeneratePostFile(const GenerateRequest& request, ConsoleMessages& messages)
 {
+    ScratchDrawList scratch;
+    if (!scratch.ok()) {
+        messages.show("Unable to create a temporary folder.", MessageIcon::None);
+        return 1;
+    }
     MemoryForm form;
     ScriptedFileDialogs dialogs;
     NoWindow window;
     CAutomatic page(form, messages, dialogs, window);
     page.create();
     page.onShown();
-    // Headless: the preview draws nothing, so no draw list file is written.
-    activePage = PageId::None;
 
     int sides = 1;
     int overlay = 1;

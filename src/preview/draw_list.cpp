@@ -12,9 +12,9 @@ namespace {
 
 constexpr float kBoxStart = 100000000.0f;
 
-std::filesystem::path drawListPath()
+std::filesystem::path drawListPath(const std::string& folder)
 {
-    const std::string path = joinPath(homeDir, kDrawListFileName);
+    const std::string path = joinPath(folder.empty() ? homeDir : folder, kDrawListFileName);
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
@@ -42,7 +42,7 @@ void DrawList::Restart()
     if (file_.is_open())
         file_.close();
     file_.clear();
-    file_.open(drawListPath(), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    file_.open(drawListPath(folder_), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
     count_ = 0;
     resetBox();
     reposition_ = true;

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <fstream>
+#include <string>
 
 inline constexpr const char* kDrawListFileName = "fdraw.tmp";
 
@@ -35,6 +36,8 @@ public:
     bool isOpen() const { return file_.is_open(); }
     // Closes the file and forgets the records (for tests and the end of the process).
     void reset();
+    // The folder of the draw list file; homeDir when empty. Takes effect at the next Restart.
+    void setFolder(const std::string& folder) { folder_ = folder; }
 
 private:
     void resetBox();
@@ -44,6 +47,7 @@ private:
     float minX_ = 100000000.0f, minY_ = 100000000.0f, minZ_ = 100000000.0f;
     float maxX_ = -100000000.0f, maxY_ = -100000000.0f, maxZ_ = -100000000.0f;
     bool reposition_ = false;
+    std::string folder_;
 };
 
 // Float to int by truncation toward zero, saturating instead of overflowing (NaN gives 0).
