@@ -41,12 +41,7 @@ protected:
         return out.bytes();
     }
 
-    std::vector<std::string> body()
-    {
-        ProgramOutput out;
-        writeManualProgramTo(out, job, 0);
-        return bodyLines(out);
-    }
+    std::vector<std::string> body() { return bodyLines(program()); }
 
     ManualJob job;
 };

@@ -54,12 +54,7 @@ protected:
         return out.bytes();
     }
 
-    std::vector<std::string> programBody()
-    {
-        ProgramOutput out;
-        writePostProgramTo(out, job, 1);
-        return bodyLines(out);
-    }
+    std::vector<std::string> programBody() { return bodyLines(program()); }
 
     PostJob job;
 };

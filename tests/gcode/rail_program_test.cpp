@@ -47,12 +47,7 @@ protected:
         return out.bytes();
     }
 
-    std::vector<std::string> body()
-    {
-        ProgramOutput out;
-        writeRailProgramTo(out, job, 0);
-        return bodyLines(out);
-    }
+    std::vector<std::string> body() { return bodyLines(program()); }
 
     RailJob job;
 };

@@ -89,9 +89,9 @@ std::vector<std::string> linesOf(const std::string& bytes)
     return lines;
 }
 
-std::vector<std::string> bodyLines(const ProgramOutput& out)
+std::vector<std::string> bodyLines(const std::string& program)
 {
-    std::vector<std::string> lines = linesOf(out.bytes());
+    std::vector<std::string> lines = linesOf(program);
     auto g90 = std::find(lines.begin(), lines.end(), "G90");
     return std::vector<std::string>(g90, lines.end());
 }

@@ -29,4 +29,4 @@ HoleRecord exampleHole();
 // The lines of a program without their CR LF ends.
 std::vector<std::string> linesOf(const std::string& bytes);
 // The program's lines after its setup header (from "G90").
-std::vector<std::string> bodyLines(const ProgramOutput& out);
+std::vector<std::string> bodyLines(const std::string& program);
