@@ -1,6 +1,6 @@
 #include "gcode/hole_routine.h"
 
-#include "gcode/primitives.h"
+#include "gcode/output/primitives.h"
 #include "settings/files.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "gcode/job_list.h"
 
-#include "gcode/primitives.h"
+#include "gcode/output/primitives.h"
 #include "settings/files.h"
 #include "setupfile/current_tap_file.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gcode/job_records.h"
+#include "gcode/output/job_records.h"
 
 #include <vector>
 

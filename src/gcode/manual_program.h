@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gcode/job_records.h"
-#include "gcode/program_output.h"
+#include "gcode/output/job_records.h"
+#include "gcode/output/program_output.h"
 
 class Messages;
 

@@ -2,7 +2,7 @@
 
 #include "gcode/hole_routine.h"
 #include "gcode/pattern_layout.h"
-#include "gcode/primitives.h"
+#include "gcode/output/primitives.h"
 #include "gcode/program_run.h"
 #include "setupfile/current_tap_file.h"
 #include "setupfile/setup_writer.h"

@@ -1,6 +1,6 @@
 #include "gcode/program_run.h"
 
-#include "gcode/primitives.h"
+#include "gcode/output/primitives.h"
 #include "settings/settings.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gcode/program_output.h"
+#include "gcode/output/program_output.h"
 
 #include <functional>
 

@@ -1,6 +1,6 @@
 #include "gcode/run_checks.h"
 
-#include "gcode/job_records.h"
+#include "gcode/output/job_records.h"
 #include "platform/messages.h"
 #include "settings/settings.h"
 

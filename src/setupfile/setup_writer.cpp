@@ -1,6 +1,6 @@
 #include "setupfile/setup_writer.h"
 
-#include "gcode/primitives.h"
+#include "gcode/output/primitives.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "gcode/job_records.h"
-#include "gcode/program_output.h"
+#include "gcode/output/job_records.h"
+#include "gcode/output/program_output.h"
 
 // The setup header that opens every program and records its job, so that Load can read it back.
 // display is the page's display choice: 1 overlay sides, 0 sides apart.

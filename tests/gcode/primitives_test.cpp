@@ -1,4 +1,4 @@
-#include "gcode/primitives.h"
+#include "gcode/output/primitives.h"
 
 #include "settings/settings.h"
 #include "support/gcode_fixture.h"

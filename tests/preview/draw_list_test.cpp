@@ -87,21 +87,21 @@ TEST_F(DrawListTest, WithoutAFileRecordsAreDropped)
 
 TEST_F(DrawListTest, BoundsMergeTheDrawingWithTheHomeWindowInWholeUnits)
 {
-    const HomeWindow home{0, 0, 20, 30, 1};
+    const HomeWindow window{0, 0, 20, 30, 1};
     list.Restart();
-    EXPECT_EQ(list.GetBounds(home).maxX, 20) << "an empty list gives the home window";
+    EXPECT_EQ(list.GetBounds(window).maxX, 20) << "an empty list gives the home window";
     list.AddRecord(kLine, 0, {-0.4f, 5, 0, 0}, {23.7f, 12, 0, 0});
-    const DrawBounds b = list.GetBounds(home);
+    const DrawBounds b = list.GetBounds(window);
     EXPECT_EQ(b.minX, 0);
     EXPECT_EQ(b.maxX, 23);
     EXPECT_EQ(b.minY, 0);
     EXPECT_EQ(b.maxY, 30);
     list.AddRecord(kLine, 0, {-7.9f, -3.5f, 0, 0}, {0, 0, 0, 0});
-    EXPECT_EQ(list.GetBounds(home).minX, -7) << "truncated toward zero";
-    EXPECT_EQ(list.GetBounds(home).minY, -3);
+    EXPECT_EQ(list.GetBounds(window).minX, -7) << "truncated toward zero";
+    EXPECT_EQ(list.GetBounds(window).minY, -3);
     // Arc centres take no part.
     list.AddRecord(kClockwiseArc, 0, {1, 1, 0, 500}, {2, 2, 0, 500});
-    EXPECT_EQ(list.GetBounds(home).maxX, 23);
+    EXPECT_EQ(list.GetBounds(window).maxX, 23);
 }
 
 TEST(TruncateToInt, SaturatesInsteadOfOverflowing)

@@ -141,6 +141,6 @@ INSTANTIATE_TEST_SUITE_P(
         HomeCase{"OneSideManual", {10, 4, 1, kManualAspectRatio}, true, 5.8411217f, 10},
         HomeCase{"BothSidesWideFaces", {10, 4, 2, kPostsAspectRatio}, true, 10, 10 / 0.59f},
         HomeCase{"BothSidesLongPost", {72, 5, 2, kPostsAspectRatio}, true, 72 * 0.59f, 72}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 } // namespace

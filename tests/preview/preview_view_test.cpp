@@ -114,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ViewCase{"BeyondTenThousand", 9999.5f, 10000.5f, 0, 10, false},
                       ViewCase{"BelowMinusTenThousand", 0, 10, -10000.5f, -9999, false},
                       ViewCase{"AtTenThousand", -10000, -9990, 0, 10, true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(PreviewViewTest, FitCoversTheDrawingAndTheHomeWindowWithTheMargin)
 {

@@ -50,7 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         SegmentCase{"EnteringThroughTheBottom", -10, -20, 50, 50, Line{0, 7, 0, 50, 50}},
         SegmentCase{"FarAwayEndIsBroughtToTheEdge", 50, 50, 1e9f, 50, Line{0, 50, 50, 100, 50}},
         SegmentCase{"NotANumberDrawsNothing", NAN, 5, 50, 50, std::nullopt}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(ClipSegment, LeavesASegmentThatMissesThePaneAlone)
 {

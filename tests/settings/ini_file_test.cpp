@@ -38,7 +38,7 @@ void fillEverySetting()
     gs.leadin = 0.25f;
     gs.exit = 0.125f;
     for (int i = 0; i < 12; ++i)
-        gs.spos[i] = 10.0f + 12.5f * i;
+        gs.spos[i] = 10.0f + 12.5f * static_cast<float>(i);
     gs.startpos.y = 40.0f;
     gs.endpos = {-1.5f, 2.25f};
     gs.autozoom = 1;
@@ -106,7 +106,7 @@ TEST_F(IniFileTest, RoundTripKeepsEveryFieldWithUpperCaseTextAndPathsAsWritten)
     EXPECT_FLOAT_EQ(gs.leadin, 0.25f);
     EXPECT_FLOAT_EQ(gs.exit, 0.125f);
     for (int i = 0; i < 12; ++i)
-        EXPECT_FLOAT_EQ(gs.spos[i], 10.0f + 12.5f * i) << i;
+        EXPECT_FLOAT_EQ(gs.spos[i], 10.0f + 12.5f * static_cast<float>(i)) << i;
     EXPECT_FLOAT_EQ(gs.startpos.y, 40.0f);
     EXPECT_FLOAT_EQ(gs.endpos.x, -1.5f);
     EXPECT_FLOAT_EQ(gs.endpos.y, 2.25f);

@@ -1,7 +1,7 @@
 // The Posts page on real widgets: a field commit refused with a message box.
 #include "ui/posts_page.h"
 
-#include "gcode/job_records.h"
+#include "gcode/output/job_records.h"
 #include "settings/settings.h"
 #include "support/page_fixture.h"
 #include "ui/main_window.h"

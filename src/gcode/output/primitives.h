@@ -1,6 +1,6 @@
 #pragma once
 
-#include "gcode/program_output.h"
+#include "gcode/output/program_output.h"
 
 // The words and lines of the controller's dialect. Every program, job list and setup header is
 // written through these.

@@ -1,4 +1,4 @@
-#include "gcode/job_records.h"
+#include "gcode/output/job_records.h"
 
 PostJob postJob;
 ManualJob manualJob;

@@ -1,4 +1,4 @@
-#include "gcode/program_output.h"
+#include "gcode/output/program_output.h"
 
 #include "platform/messages.h"
 #include "settings/files.h"
