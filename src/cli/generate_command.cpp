@@ -22,7 +22,7 @@ namespace {
 // The command never closes, minimises or switches anything.
 class NoWindow : public Sheet {
 public:
-    void showPage(int) override {}
+    void showPage(PageId) override {}
     void closeWindow() override {}
     void minimizeWindow() override {}
 };
@@ -128,14 +128,14 @@ int runGenerate(const GenerateRequest& request, std::ostream& err)
     }
     gs.path = folderOf(full.source);
     filename = fileNameOf(full.source);
-    int screen = kScreenUnknown;
+    PageId screen = PageId::None;
     readCurrentTapFileScreen(screen);
     switch (screen) {
-    case kScreenPost:
+    case PageId::Posts:
         return regeneratePostFile(full, messages);
-    case kScreenManual:
-    case kScreenRail:
-        messages.show(filename + " was written by the " + (screen == kScreenManual ? "Manual" : "Rails") +
+    case PageId::Manual:
+    case PageId::Rails:
+        messages.show(filename + " was written by the " + (screen == PageId::Manual ? "Manual" : "Rails") +
                           " page; only programs of the Posts page can be regenerated.",
                       MessageIcon::None);
         return 1;

@@ -246,8 +246,6 @@ void CAutomatic::showJob()
 
 void CAutomatic::onShown()
 {
-    gs.lastpage = 0;
-    activePage = PageId::Posts;
     railHoleFactor = 1;
     railHoleExtra = 0;
     if (saved_.valid) {

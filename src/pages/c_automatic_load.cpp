@@ -46,17 +46,17 @@ void CAutomatic::load()
 {
     if (!askOpenTapFile(dialogs_))
         return;
-    int screen = kScreenUnknown;
+    PageId screen = PageId::None;
     if (!readCurrentTapFileScreen(screen))
         return;
-    if (screen == kScreenUnknown) {
+    if (screen == PageId::None) {
         messages_.show("Error Loading " + filename + ".\nFile Not Created with Korvanta Software.");
         return;
     }
-    if (screen != kScreenPost) {
+    if (screen != PageId::Posts) {
         clear(true);
         loadPending = true;
-        window_.showPage(screen == kScreenManual ? 1 : 2);
+        window_.showPage(screen);
         return;
     }
     loadPostFile(true);

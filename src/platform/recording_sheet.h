@@ -7,11 +7,11 @@
 // A sheet that writes down what the pages asked of it.
 class RecordingSheet : public Sheet {
 public:
-    void showPage(int page) override { pagesShown.push_back(page); }
+    void showPage(PageId page) override { pagesShown.push_back(page); }
     void closeWindow() override { ++closed; }
     void minimizeWindow() override { ++minimized; }
 
-    std::vector<int> pagesShown;
+    std::vector<PageId> pagesShown;
     int closed = 0;
     int minimized = 0;
 };

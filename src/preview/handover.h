@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/page_id.h"
+
 // How the pages draw into the preview. Each operation does nothing unless the calling page is
 // the shown page, so a page that is not on screen never disturbs the picture.
 
-enum class PageId { None = -1, Posts = 0, Manual = 1, Rails = 2, Configurations = 3 };
-
-// The page currently shown. Each page sets it when it becomes the shown page.
+// The page currently shown, set by enterPage (pages/shown_page.h).
 extern PageId activePage;
 
 // A fresh view at the pane's size and an empty draw list.

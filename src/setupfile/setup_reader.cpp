@@ -6,6 +6,7 @@
 #include "settings/numbers.h"
 #include "settings/text_helpers.h"
 #include "setupfile/current_tap_file.h"
+#include "setupfile/screen_names.h"
 
 #include <vector>
 
@@ -155,11 +156,11 @@ bool placeLine(const std::string& line, const std::vector<KeyRule>& rules, bool 
     return manual && placeManualHole(line);
 }
 
-std::vector<KeyRule> rulesFor(int screen)
+std::vector<KeyRule> rulesFor(PageId screen)
 {
     switch (screen) {
-    case kScreenPost: return postRules();
-    case kScreenManual: return manualRules();
+    case PageId::Posts: return postRules();
+    case PageId::Manual: return manualRules();
     default: return railRules();
     }
 }
@@ -194,7 +195,7 @@ bool HeaderLines::next(std::string& line)
     return true;
 }
 
-int readSetupScreen(HeaderLines& lines)
+PageId readSetupScreen(HeaderLines& lines)
 {
     constexpr std::string_view kScreenKey = "[SCREEN=";
     std::string line;
@@ -202,19 +203,15 @@ int readSetupScreen(HeaderLines& lines)
         if (line.find('=') == std::string::npos)
             continue;
         if (line.compare(0, kScreenKey.size(), kScreenKey) != 0)
-            return kScreenUnknown;
-        const std::string name = line.substr(kScreenKey.size(), 4);
-        if (name == "POST")
-            return kScreenPost;
-        if (name == "MANU")
-            return kScreenManual;
-        if (name == "RAIL")
-            return kScreenRail;
+            return PageId::None;
+        const PageId page = screenPage(std::string_view(line).substr(kScreenKey.size()));
+        if (page != PageId::None)
+            return page;
     }
-    return kScreenUnknown;
+    return PageId::None;
 }
 
-bool readCurrentTapFileScreen(int& screen)
+bool readCurrentTapFileScreen(PageId& screen)
 {
     HeaderLines lines;
     if (!lines.open(currentTapFilePath()))
@@ -228,8 +225,8 @@ bool readSetupHeader(Messages& messages)
     HeaderLines lines;
     if (!lines.open(currentTapFilePath()))
         return false;
-    const int screen = readSetupScreen(lines);
-    if (screen == kScreenUnknown) {
+    const PageId screen = readSetupScreen(lines);
+    if (screen == PageId::None) {
         messages.show("File Not Created By Korvanta Software");
         return false;
     }
@@ -239,7 +236,7 @@ bool readSetupHeader(Messages& messages)
     while (lines.next(line)) {
         if (line.find('=') == std::string::npos)
             continue;
-        if (!placeLine(line, rules, screen == kScreenManual)) {
+        if (!placeLine(line, rules, screen == PageId::Manual)) {
             messages.show("Error reading " + currentTapFilePath(), MessageIcon::Error);
             return false;
         }

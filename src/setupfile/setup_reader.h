@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/page_id.h"
+
 #include <string>
 
 class Messages;
-
-enum Screen { kScreenUnknown = 0, kScreenPost = 1, kScreenManual = 2, kScreenRail = 3 };
 
 // The lines of a tap file as the header reader sees them: read in pieces of at most 255
 // characters, upper-cased, a line that does not begin with "[" counting as empty, blanks and line
@@ -19,14 +19,14 @@ private:
     size_t pos_ = 0;
 };
 
-// Reads lines until the "[screen=" line tells which page wrote the file: kScreenPost,
-// kScreenManual, kScreenRail, or kScreenUnknown when another setting line comes first or the file
-// ends. The reader is left after the screen line.
-int readSetupScreen(HeaderLines& lines);
+// Reads lines until the "[screen=" line tells which page wrote the file: Posts, Manual, Rails,
+// or None when another setting line comes first or the file ends. The reader is left after the
+// screen line.
+PageId readSetupScreen(HeaderLines& lines);
 
 // Opens the current tap file and reads its setup header: settings into gs, page values into the
 // page's job and the holding fields. False when the file cannot be opened (no message), when it
 // was not written by this program, or at the first line that its form does not accept.
 bool readSetupHeader(Messages& messages);
 // The screen of the current tap file; false when it cannot be opened.
-bool readCurrentTapFileScreen(int& screen);
+bool readCurrentTapFileScreen(PageId& screen);

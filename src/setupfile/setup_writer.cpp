@@ -1,6 +1,7 @@
 #include "setupfile/setup_writer.h"
 
 #include "gcode/output/primitives.h"
+#include "setupfile/screen_names.h"
 
 namespace {
 
@@ -43,10 +44,10 @@ void nameLine(ProgramOutput& out, std::string_view key, std::string_view letter,
     out.endLine();
 }
 
-void opening(ProgramOutput& out, std::string_view screen)
+void opening(ProgramOutput& out, PageId page)
 {
     out.text("[File Created by Korvanta Software]\n\n[screen=");
-    out.text(screen);
+    out.text(screenName(page));
     out.endLine();
 }
 
@@ -162,7 +163,7 @@ void writeFeedLines(ProgramOutput& out, float materialHeight)
 
 void writePostSetup(ProgramOutput& out, const PostJob& job, int display)
 {
-    opening(out, "Post");
+    opening(out, PageId::Posts);
     nameLine(out, "[materialname=", "n", job.materialName);
     nameLine(out, "[side0holename=", "h", job.holeName[0]);
     configLine(out, "  v");
@@ -187,7 +188,7 @@ void writePostSetup(ProgramOutput& out, const PostJob& job, int display)
 
 void writeManualSetup(ProgramOutput& out, const ManualJob& job, int display)
 {
-    opening(out, "Manual");
+    opening(out, PageId::Manual);
     quoted(out, "[config=n", job.material.name);
     length(out, " c", gs.clearance);
     length(out, " d", gs.depth);
@@ -212,7 +213,7 @@ void writeManualSetup(ProgramOutput& out, const ManualJob& job, int display)
 
 void writeRailSetup(ProgramOutput& out, const RailJob& job, int display)
 {
-    opening(out, "Rail");
+    opening(out, PageId::Rails);
     nameLine(out, "[materialname=", "n", job.materialName);
     nameLine(out, "[side0holename=", "h", job.holeName[0]);
     configLine(out, " v");

@@ -1,6 +1,6 @@
 #include "ui/main_window.h"
 
-#include "preview/handover.h"
+#include "pages/shown_page.h"
 #include "preview/preview_state.h"
 #include "settings/settings.h"
 #include "ui/focus_lost_queue.h"
@@ -33,13 +33,13 @@ QWidget* placeholderPage()
 
 } // namespace
 
-MainWindow::MainWindow(const QString& title, int startPage, const QIcon& icon, Messages& messages,
+MainWindow::MainWindow(const QString& title, PageId startPage, const QIcon& icon, Messages& messages,
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       messages_(messages), fileDialogs_(this), tabs_(new QTabWidget(this)),
       closeButton_(new QPushButton(QStringLiteral("Close"), this)),
-      startPage_(startPage >= 0 && startPage < kPageCount ? startPage : kPostsPage)
+      startPage_(startPage == PageId::None ? PageId::Posts : startPage)
 {
     setObjectName(QStringLiteral("KorvantaClassName"));
     setWindowTitle(title);
@@ -61,7 +61,7 @@ MainWindow::MainWindow(const QString& title, int startPage, const QIcon& icon, M
     connect(closeButton_, &QPushButton::clicked, this, &MainWindow::close);
     {
         const QSignalBlocker blocker(tabs_);
-        tabs_->setCurrentIndex(startPage_);
+        tabs_->setCurrentIndex(pageNumber(startPage_));
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
 
@@ -70,21 +70,22 @@ MainWindow::MainWindow(const QString& title, int startPage, const QIcon& icon, M
     layOut();
 }
 
-void MainWindow::setPage(int page, QWidget* widget, PageHooks hooks)
+void MainWindow::setPage(PageId page, QWidget* widget, PageHooks pageHooks)
 {
     const QSignalBlocker blocker(tabs_);
+    const int tab = pageNumber(page);
     const int current = tabs_->currentIndex();
-    QWidget* old = tabs_->widget(page);
-    tabs_->removeTab(page);
-    tabs_->insertTab(page, widget, QString::fromLatin1(kPageCaptions[page]));
+    QWidget* old = tabs_->widget(tab);
+    tabs_->removeTab(tab);
+    tabs_->insertTab(tab, widget, QString::fromLatin1(kPageCaptions[tab]));
     tabs_->setCurrentIndex(current);
     delete old;
-    hooks_[static_cast<size_t>(page)] = std::move(hooks);
+    hooks(page) = std::move(pageHooks);
 }
 
-QWidget* MainWindow::page(int page) const
+QWidget* MainWindow::page(PageId page) const
 {
-    return tabs_->widget(page);
+    return tabs_->widget(pageNumber(page));
 }
 
 void MainWindow::layOut()
@@ -107,7 +108,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 void MainWindow::showEvent(QShowEvent* event)
 {
     QWidget::showEvent(event);
-    if (shownPage_ < 0)
+    if (shownPage_ == PageId::None)
         activate(startPage_);
 }
 
@@ -122,41 +123,41 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 
 void MainWindow::onTabChanged(int index)
 {
-    if (index == shownPage_ || index < 0)
+    const PageId page = pageFromNumber(index);
+    if (page == shownPage_ || page == PageId::None)
         return;
-    const int left = shownPage_;
+    const PageId left = shownPage_;
     const bool fieldRefused = !FocusLostQueue::instance().flush();
-    if (left >= 0 && (fieldRefused || !mayLeave(left))) {
+    if (left != PageId::None && (fieldRefused || !mayLeave(left))) {
         const QSignalBlocker blocker(tabs_);
-        tabs_->setCurrentIndex(left);
+        tabs_->setCurrentIndex(pageNumber(left));
         return;
     }
-    activate(index);
+    activate(page);
 }
 
-bool MainWindow::mayLeave(int page)
+bool MainWindow::mayLeave(PageId page)
 {
-    const auto& leaving = hooks_[static_cast<size_t>(page)].leaving;
+    const auto& leaving = hooks(page).leaving;
     return !leaving || leaving();
 }
 
-void MainWindow::activate(int page)
+void MainWindow::activate(PageId page)
 {
     shownPage_ = page;
-    gs.lastpage = page;
     // Only the shown cutting page draws; Configurations shows no preview at all.
-    activePage = static_cast<PageId>(page);
-    preview_->setVisible(page != kConfigurationsPage);
-    if (page == kConfigurationsPage)
+    enterPage(page);
+    preview_->setVisible(page != PageId::Configurations);
+    if (page == PageId::Configurations)
         configurationsShown_ = true;
-    if (const auto& shown = hooks_[static_cast<size_t>(page)].shown)
+    if (const auto& shown = hooks(page).shown)
         shown();
 }
 
-void MainWindow::showPage(int page)
+void MainWindow::showPage(PageId page)
 {
-    if (page >= 0 && page < kPageCount)
-        tabs_->setCurrentIndex(page);
+    if (page != PageId::None)
+        tabs_->setCurrentIndex(pageNumber(page));
 }
 
 void MainWindow::closeWindow()

@@ -14,8 +14,6 @@ class Messages;
 class QPushButton;
 class QTabWidget;
 
-inline constexpr int kPageCount = 4;
-enum PageNumber { kPostsPage = 0, kManualPage = 1, kRailsPage = 2, kConfigurationsPage = 3 };
 
 // What a page does when the sheet shows it or leaves it.
 struct PageHooks {
@@ -28,17 +26,17 @@ struct PageHooks {
 // Close button. The preview is hidden while Configurations is shown.
 class MainWindow : public QWidget, public Sheet {
 public:
-    // The start page is the last page shown in the previous run; another value opens Posts.
-    MainWindow(const QString& title, int startPage, const QIcon& icon, Messages& messages,
+    // The start page is the last page shown in the previous run; None opens Posts.
+    MainWindow(const QString& title, PageId startPage, const QIcon& icon, Messages& messages,
                QWidget* parent = nullptr);
 
     // Puts a page's widget in place of its placeholder.
-    void setPage(int page, QWidget* widget, PageHooks hooks);
+    void setPage(PageId page, QWidget* widget, PageHooks hooks);
     // The Configurations page's store, run on closing when that page has been shown.
     void setConfigurationsStore(std::function<void()> store) { storeConfigurations_ = std::move(store); }
 
-    int currentPage() const { return shownPage_; }
-    QWidget* page(int page) const;
+    PageId currentPage() const { return shownPage_; }
+    QWidget* page(PageId page) const;
     QTabWidget* tabs() const { return tabs_; }
     QPushButton* closeButton() const { return closeButton_; }
     PreviewFrame* previewFrame() const { return preview_; }
@@ -48,7 +46,7 @@ public:
     // A second start asked for the window: restored, raised and activated.
     void bringToFront();
 
-    void showPage(int page) override;
+    void showPage(PageId page) override;
     void closeWindow() override;
     void minimizeWindow() override;
 
@@ -60,8 +58,9 @@ protected:
 
 private:
     void onTabChanged(int index);
-    bool mayLeave(int page);
-    void activate(int page);
+    bool mayLeave(PageId page);
+    void activate(PageId page);
+    PageHooks& hooks(PageId page) { return hooks_[static_cast<size_t>(pageNumber(page))]; }
     void layOut();
 
     Messages& messages_;
@@ -71,8 +70,8 @@ private:
     PreviewFrame* preview_ = nullptr;
     std::array<PageHooks, kPageCount> hooks_;
     std::function<void()> storeConfigurations_;
-    int startPage_;
-    int shownPage_ = -1;
+    PageId startPage_;
+    PageId shownPage_ = PageId::None;
     bool configurationsShown_ = false;
     bool closed_ = false;
 };

@@ -11,7 +11,7 @@ PostsPage::PostsPage(MainWindow& window)
     QWidget* page = build();
     bind();
     logic_.create();
-    window.setPage(kPostsPage, page,
+    window.setPage(PageId::Posts, page,
                    PageHooks{[this] { logic_.onShown(); },
                              [this] {
                                  logic_.onLeft();

@@ -32,7 +32,7 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
     if (!settingsRead) {
         messages.show("Unable to read KORVANTA.INI file.");
     } else {
-        MainWindow window(windowTitle(), gs.lastpage, icon, messages);
+        MainWindow window(windowTitle(), pageFromNumber(gs.lastpage), icon, messages);
         PostsPage posts(window);
         runWindow(window);
     }

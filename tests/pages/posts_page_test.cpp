@@ -1,4 +1,5 @@
 #include "pages/c_automatic.h"
+#include "pages/shown_page.h"
 
 #include "gcode/pattern_program.h"
 #include "preview/handover.h"
@@ -22,6 +23,13 @@ protected:
         gs.heads = 1;
         gs.headchars = "Z";
         page.create();
+        show();
+    }
+
+    // As the sheet shows the page.
+    void show()
+    {
+        enterPage(PageId::Posts);
         page.onShown();
     }
 
@@ -369,7 +377,7 @@ TEST_F(PostsPageTest, LoadOfOtherFiles)
     layOutExample();
     page.onLoadClicked();
     EXPECT_TRUE(loadPending);
-    EXPECT_EQ(window.pagesShown, std::vector<int>{1});
+    EXPECT_EQ(window.pagesShown, std::vector<PageId>{PageId::Manual});
     EXPECT_EQ(form.text(Distance), "") << "the Posts page is cleared";
 
     messages.clear();
@@ -388,8 +396,8 @@ TEST_F(PostsPageTest, LeavingAndShowingKeepTheJob)
     page.onLeft();
     EXPECT_EQ(form.text(Distance), "");
     EXPECT_EQ(gs.autopostoffset, 0.25f) << "leaving keeps the default offset setting";
-    activePage = PageId::Manual;
-    page.onShown();
+    enterPage(PageId::Manual);
+    show();
     EXPECT_EQ(activePage, PageId::Posts);
     EXPECT_EQ(form.text(Distance), "7.000");
     EXPECT_EQ(form.text(MaterialList), "VINYL 5X5");
@@ -404,7 +412,7 @@ TEST_F(PostsPageTest, PendingLoadIsTakenWhenShown)
     page.onSaveClicked();
     page.onLeft();
     loadPending = true;
-    page.onShown();
+    show();
     EXPECT_FALSE(loadPending);
     EXPECT_EQ(form.text(CurrentTapFile), joinPath(home.path(), "Post2.tap"));
     EXPECT_EQ(form.text(Distance), "6.000");

@@ -212,27 +212,27 @@ TEST_F(SetupHeaderTest, ScreenRecognition)
 {
     struct Case {
         const char* text;
-        int screen;
+        PageId screen;
     };
     const Case cases[] = {
-        {"[File Created by Korvanta Software]\n\n[screen=Post\n", kScreenPost},
-        {"[screen=Manual\r\n", kScreenManual},
-        {"[screen=MANUFACTURED\n", kScreenManual},
-        {"[screen=Gate\n[screen=Rail\n", kScreenRail},
-        {"[config=c1\n[screen=Post\n", kScreenUnknown},
-        {"G90\n[Next Post]\n[screen=Post\n", kScreenPost},
-        {"\t[screen=Post\n", kScreenUnknown},
-        {"", kScreenUnknown},
-        {"[screen=Post", kScreenPost},
+        {"[File Created by Korvanta Software]\n\n[screen=Post\n", PageId::Posts},
+        {"[screen=Manual\r\n", PageId::Manual},
+        {"[screen=MANUFACTURED\n", PageId::Manual},
+        {"[screen=Gate\n[screen=Rail\n", PageId::Rails},
+        {"[config=c1\n[screen=Post\n", PageId::None},
+        {"G90\n[Next Post]\n[screen=Post\n", PageId::Posts},
+        {"\t[screen=Post\n", PageId::None},
+        {"", PageId::None},
+        {"[screen=Post", PageId::Posts},
     };
     for (const Case& c : cases) {
         home.write(filename, c.text);
-        int screen = -1;
+        PageId screen = PageId::Configurations;
         ASSERT_TRUE(readCurrentTapFileScreen(screen));
         EXPECT_EQ(screen, c.screen) << c.text;
     }
     filename = "missing.tap";
-    int screen = -1;
+    PageId screen = PageId::None;
     EXPECT_FALSE(readCurrentTapFileScreen(screen));
 }
 

@@ -30,7 +30,7 @@ protected:
                 events.push_back("left " + std::to_string(page));
                 return page != refusingPage;
             };
-            window.setPage(page, new QWidget, hooks);
+            window.setPage(pageFromNumber(page), new QWidget, hooks);
         }
     }
 
@@ -41,7 +41,7 @@ protected:
 
 TEST_F(MainWindowTest, FourTabsInOrderACloseButtonAndThePreviewAtItsPlace)
 {
-    MainWindow window("MY SHOP 3.0.13", 0, QIcon(), messages);
+    MainWindow window("MY SHOP 3.0.13", PageId::Posts, QIcon(), messages);
     window.show();
     ASSERT_EQ(window.tabs()->count(), 4);
     EXPECT_EQ(window.tabs()->tabText(0), "Posts");
@@ -58,9 +58,9 @@ TEST_F(MainWindowTest, FourTabsInOrderACloseButtonAndThePreviewAtItsPlace)
 
 TEST_F(MainWindowTest, TheStartPageDrawsIntoAPaneOfItsFinalSize)
 {
-    MainWindow window("", 0, QIcon(), messages);
+    MainWindow window("", PageId::Posts, QIcon(), messages);
     PaneSize atStart;
-    window.setPage(0, new QWidget, PageHooks{[&] { atStart = previewView().pane()->clientSize(); }, {}});
+    window.setPage(PageId::Posts, new QWidget, PageHooks{[&] { atStart = previewView().pane()->clientSize(); }, {}});
     window.show();
     const QRect client = window.previewFrame()->pane()->contentsRect();
     EXPECT_EQ(atStart.width, client.width());
@@ -70,10 +70,10 @@ TEST_F(MainWindowTest, TheStartPageDrawsIntoAPaneOfItsFinalSize)
 
 TEST_F(MainWindowTest, ConfigurationsHidesThePreviewAndPagesHearOfSwitching)
 {
-    MainWindow window("", 1, QIcon(), messages);
+    MainWindow window("", PageId::Manual, QIcon(), messages);
     watchPages(window);
     window.show();
-    EXPECT_EQ(window.currentPage(), 1);
+    EXPECT_EQ(window.currentPage(), PageId::Manual);
     EXPECT_EQ(activePage, PageId::Manual);
 
     window.tabs()->setCurrentIndex(3);
@@ -81,7 +81,7 @@ TEST_F(MainWindowTest, ConfigurationsHidesThePreviewAndPagesHearOfSwitching)
     EXPECT_EQ(activePage, PageId::Configurations) << "no cutting page draws meanwhile";
     EXPECT_EQ(gs.lastpage, 3);
 
-    window.showPage(2);
+    window.showPage(PageId::Rails);
     EXPECT_TRUE(window.previewFrame()->isVisible());
     EXPECT_EQ(activePage, PageId::Rails);
     EXPECT_EQ(gs.lastpage, 2);
@@ -90,12 +90,12 @@ TEST_F(MainWindowTest, ConfigurationsHidesThePreviewAndPagesHearOfSwitching)
 
 TEST_F(MainWindowTest, APageThatRefusesToBeLeftStaysShown)
 {
-    MainWindow window("", 3, QIcon(), messages);
+    MainWindow window("", PageId::Configurations, QIcon(), messages);
     watchPages(window);
     window.show();
     refusingPage = 3;
     window.tabs()->setCurrentIndex(0);
-    EXPECT_EQ(window.currentPage(), 3);
+    EXPECT_EQ(window.currentPage(), PageId::Configurations);
     EXPECT_EQ(window.tabs()->currentIndex(), 3);
     EXPECT_FALSE(window.previewFrame()->isVisible()) << "the preview stays off the refusing page";
     EXPECT_EQ(gs.lastpage, 3);
@@ -106,20 +106,20 @@ TEST_F(MainWindowTest, ClosingStoresConfigurationsOnlyWhenItWasShown)
 {
     int stores = 0;
     {
-        MainWindow window("", 0, QIcon(), messages);
+        MainWindow window("", PageId::Posts, QIcon(), messages);
         window.setConfigurationsStore([&] { ++stores; });
         window.show();
-        window.showPage(1);
+        window.showPage(PageId::Manual);
         window.closeButton()->click();
         EXPECT_FALSE(window.isVisible());
     }
     EXPECT_EQ(stores, 0);
     {
-        MainWindow window("", 0, QIcon(), messages);
+        MainWindow window("", PageId::Posts, QIcon(), messages);
         window.setConfigurationsStore([&] { ++stores; });
         window.show();
-        window.showPage(3);
-        window.showPage(0);
+        window.showPage(PageId::Configurations);
+        window.showPage(PageId::Posts);
         window.closeWindow();
     }
     EXPECT_EQ(stores, 1);
@@ -127,7 +127,7 @@ TEST_F(MainWindowTest, ClosingStoresConfigurationsOnlyWhenItWasShown)
 
 TEST_F(MainWindowTest, TheFieldBeingEditedIsCheckedBeforeItsPageIsLeft)
 {
-    MainWindow window("", 0, QIcon(), messages);
+    MainWindow window("", PageId::Posts, QIcon(), messages);
     watchPages(window);
     auto* page = new QWidget;
     auto* field = new QLineEdit(page);
@@ -141,7 +141,7 @@ TEST_F(MainWindowTest, TheFieldBeingEditedIsCheckedBeforeItsPageIsLeft)
             form.setFocus(1);
         }
     });
-    window.setPage(0, page, PageHooks{{}, [this] { events.push_back("left 0"); return true; }});
+    window.setPage(PageId::Posts, page, PageHooks{{}, [this] { events.push_back("left 0"); return true; }});
     ASSERT_TRUE(showActive(window));
     ModalAnswerer answerer(&window);
     QTabBar* bar = window.tabs()->tabBar();
@@ -151,7 +151,7 @@ TEST_F(MainWindowTest, TheFieldBeingEditedIsCheckedBeforeItsPageIsLeft)
     ASSERT_TRUE(waitUntil([&] { return field->hasFocus(); }));
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
     settle();
-    EXPECT_EQ(window.currentPage(), 0) << "a refused field keeps its page";
+    EXPECT_EQ(window.currentPage(), PageId::Posts) << "a refused field keeps its page";
     EXPECT_TRUE(field->hasFocus());
     EXPECT_EQ(answerer.boxes(), 1);
 
@@ -159,14 +159,14 @@ TEST_F(MainWindowTest, TheFieldBeingEditedIsCheckedBeforeItsPageIsLeft)
     form.setText(1, "1.5");
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(2).center());
     settle();
-    EXPECT_EQ(window.currentPage(), 2);
+    EXPECT_EQ(window.currentPage(), PageId::Rails);
     EXPECT_EQ(events, (std::vector<std::string>{"checked 1.5", "left 0", "shown 2"}));
 }
 
 TEST_F(MainWindowTest, ALargerWindowGrowsThePreviewAndRefitsIt)
 {
     gs.table = {0, 0, 10, 10, 0};
-    MainWindow window("", 0, QIcon(), messages);
+    MainWindow window("", PageId::Posts, QIcon(), messages);
     window.show();
     ClearPreview(PageId::Posts);
     PreviewLine(PageId::Posts, 0, 1, 1, 8, 0);

@@ -33,7 +33,7 @@ protected:
 TEST_F(PostsPageWidgetTest, RefusedDistanceShowsOneBoxAndTakesTheFocusBack)
 {
     QtMessages messages;
-    MainWindow window("", kPostsPage, QIcon(), messages);
+    MainWindow window("", PageId::Posts, QIcon(), messages);
     PostsPage posts(window);
     ASSERT_TRUE(showActive(window));
     auto* material = qobject_cast<QComboBox*>(posts.form().control(MaterialList));

@@ -59,7 +59,7 @@ TEST_F(SingleInstanceTest, SecondStartRaisesTheFirstAndEndsWithoutTouchingTheSet
 {
     SingleInstance first(runtime.path());
     ASSERT_TRUE(first.isFirst());
-    MainWindow window("shop 3.0.13", 0, QIcon(), messages);
+    MainWindow window("shop 3.0.13", PageId::Posts, QIcon(), messages);
     first.setRaiseHandler([&window] { window.bringToFront(); });
     window.showMinimized();
     ASSERT_TRUE(window.isMinimized());

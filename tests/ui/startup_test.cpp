@@ -30,7 +30,7 @@ protected:
     }
 
     RecordingMessages messages;
-    std::optional<int> shownPage;
+    std::optional<PageId> shownPage;
     std::string title;
     bool previewShown = false;
 };
@@ -62,7 +62,7 @@ TEST_F(StartupTest, LastPageThreeOpensConfigurationsWithoutThePreview)
     home.write("korvanta.ini", "appname=my shop\r\nlastpage=3\r\n");
     EXPECT_EQ(run(), 0);
     EXPECT_TRUE(messages.texts().empty());
-    EXPECT_EQ(shownPage, 3);
+    EXPECT_EQ(shownPage, PageId::Configurations);
     EXPECT_FALSE(previewShown);
     EXPECT_EQ(title, "MY SHOP 3.0.13");
     EXPECT_NE(home.read("korvanta.ini").find("LASTPAGE=3\r\n"), std::string::npos);
@@ -74,12 +74,12 @@ TEST_F(StartupTest, LastPageOutsideTheFourPagesOpensPosts)
         home.write("korvanta.ini", std::string("lastpage=") + value + "\r\n");
         shownPage.reset();
         run();
-        EXPECT_EQ(shownPage, 0) << value;
+        EXPECT_EQ(shownPage, PageId::Posts) << value;
         EXPECT_TRUE(previewShown);
     }
     home.write("korvanta.ini", "lastpage=2\r\n");
     run();
-    EXPECT_EQ(shownPage, 2);
+    EXPECT_EQ(shownPage, PageId::Rails);
 }
 
 TEST_F(StartupTest, EmptyApplicationNameLeavesTheTitlesLeadingSpace)
