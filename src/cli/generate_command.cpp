@@ -2,7 +2,8 @@
 
 #include "cli/console_messages.h"
 #include "pages/c_automatic.h"
-#include "platform/sheet.h"
+#include "pages/shown_page.h"
+#include "platform/recording_sheet.h"
 #include "platform/memory_form.h"
 #include "platform/scripted_file_dialogs.h"
 #include "preview/preview_state.h"
@@ -11,21 +12,12 @@
 #include "settings/settings.h"
 #include "settings/start_values.h"
 #include "setupfile/current_tap_file.h"
-#include "setupfile/setup_reader.h"
 
 #include <filesystem>
 #include <random>
 #include <ostream>
 
 namespace {
-
-// The command never closes, minimises or switches anything.
-class NoWindow : public Sheet {
-public:
-    void showPage(PageId) override {}
-    void closeWindow() override {}
-    void minimizeWindow() override {}
-};
 
 // The draw list of the page's preview goes to a folder of its own, removed at the end, so that
 // the command leaves nothing in the shop's folder.
@@ -64,20 +56,13 @@ std::string absolute(const std::string& path)
     return error ? path : full.lexically_normal().string();
 }
 
-// The page's sides and display choices as the source recorded them.
-bool readRecordedChoices(const std::string& source, Messages& messages, int& sides, int& overlay)
+const char* pageCaption(PageId page)
 {
-    gs.path = folderOf(source);
-    filename = fileNameOf(source);
-    sharedSides = 1;
-    sharedOverlay = 1;
-    if (!readSetupHeader(messages))
-        return false;
-    sides = sharedSides;
-    overlay = sharedOverlay;
-    return true;
+    return page == PageId::Manual ? "Manual" : "Rails";
 }
 
+// Load then Save on a Posts page, as the operator would do it; a file of another page is handed
+// over to it, which the command reports.
 int regeneratePostFile(const GenerateRequest& request, ConsoleMessages& messages)
 {
     ScratchDrawList scratch;
@@ -87,22 +72,20 @@ int regeneratePostFile(const GenerateRequest& request, ConsoleMessages& messages
     }
     MemoryForm form;
     ScriptedFileDialogs dialogs;
-    NoWindow window;
+    RecordingSheet window;
     CAutomatic page(form, messages, dialogs, window);
     page.create();
+    enterPage(PageId::Posts);
     page.onShown();
-
-    int sides = 1;
-    int overlay = 1;
-    if (!readRecordedChoices(request.source, messages, sides, overlay))
-        return 1;
-    form.setChecked(posts::CutOneSide, sides != 2);
-    form.setChecked(posts::CutBothSides, sides == 2);
-    sides == 2 ? page.onCutBothSidesClicked() : page.onCutOneSideClicked();
-    overlay == 1 ? page.onOverlayClicked() : page.onApartClicked();
 
     dialogs.openAnswer = request.source;
     page.onLoadClicked();
+    if (!window.pagesShown.empty()) {
+        messages.show(filename + " was written by the " + pageCaption(window.pagesShown.back()) +
+                          " page; only programs of the Posts page can be regenerated.",
+                      MessageIcon::None);
+        return 1;
+    }
     if (messages.anyShown())
         return 1;
     dialogs.saveAnswer = request.target;
@@ -126,21 +109,5 @@ int runGenerate(const GenerateRequest& request, std::ostream& err)
         messages.show("Unable to open " + full.source, MessageIcon::None);
         return 1;
     }
-    gs.path = folderOf(full.source);
-    filename = fileNameOf(full.source);
-    PageId screen = PageId::None;
-    readCurrentTapFileScreen(screen);
-    switch (screen) {
-    case PageId::Posts:
-        return regeneratePostFile(full, messages);
-    case PageId::Manual:
-    case PageId::Rails:
-        messages.show(filename + " was written by the " + (screen == PageId::Manual ? "Manual" : "Rails") +
-                          " page; only programs of the Posts page can be regenerated.",
-                      MessageIcon::None);
-        return 1;
-    default:
-        messages.show("Error Loading " + filename + ".\nFile Not Created with Korvanta Software.", MessageIcon::None);
-        return 1;
-    }
+    return regeneratePostFile(full, messages);
 }

@@ -3,12 +3,8 @@
 #include "pages/c_automatic.h"
 
 #include "pages/page_fields.h"
-#include "platform/sheet.h"
-#include "platform/messages.h"
 #include "settings/library_files.h"
 #include "setupfile/current_tap_file.h"
-#include "setupfile/setup_reader.h"
-#include "setupfile/tap_file_dialogs.h"
 
 using namespace posts;
 
@@ -29,37 +25,17 @@ const Record* selectLoaded(Form& form, ControlId list, const std::vector<Record>
     return libraryRecord(library, form.selectedRecord(list));
 }
 
-void lookUpBit()
-{
-    LoadSaveFile(LibraryKind::Bits);
-    for (const BitRecord& bit : bitList) {
-        if (bit.name == gs.bitname) {
-            gs.bit = bit.diameter;
-            return;
-        }
-    }
-}
-
 } // namespace
+
+LoadingPage CAutomatic::loading()
+{
+    return LoadingPage{PageId::Posts, [this] { clear(true); },
+                       [this](const RecordedChoices& choices) { fillFromHeader(choices); }};
+}
 
 void CAutomatic::load()
 {
-    if (!askOpenTapFile(dialogs_))
-        return;
-    PageId screen = PageId::None;
-    if (!readCurrentTapFileScreen(screen))
-        return;
-    if (screen == PageId::None) {
-        messages_.show("Error Loading " + filename + ".\nFile Not Created with Korvanta Software.");
-        return;
-    }
-    if (screen != PageId::Posts) {
-        clear(true);
-        loadPending = true;
-        window_.showPage(screen);
-        return;
-    }
-    loadPostFile(true);
+    loadTapFile(loading(), dialogs_, messages_, window_);
 }
 
 void CAutomatic::onLoadClicked()
@@ -87,21 +63,10 @@ void CAutomatic::takeLoadedPattern()
     s2.alternateOffset = s2.useOffsetting == 1 ? orZero(h2.alternateOffset) : 0;
 }
 
-void CAutomatic::loadPostFile(bool withBitLookup)
+// The loaded names selected in the refilled lists; a name that no entry begins with keeps its
+// text and leaves the job without that record. A job without a side 2 hole type has none.
+void CAutomatic::takeLoadedNames()
 {
-    const int sides = postJob.sides;
-    if (!readSetupHeader(messages_)) {
-        sharedSides = sides;
-        messages_.show("Load Failed");
-        return;
-    }
-    // The page keeps its own sides and display choices; the header's are not taken.
-    sharedSides = sides;
-    takeLoadedPattern();
-    showJob();
-    form_.setText(TotalPosts, "0");
-    totalPosts = 0;
-
     refillLists(LibraryKind::Materials, form_, {MaterialList});
     refillLists(LibraryKind::Holes, form_, {HoleList, onSide(HoleList, 1)});
     const MaterialRecord* material = selectLoaded(form_, MaterialList, materialList, holding.materialName);
@@ -110,15 +75,25 @@ void CAutomatic::loadPostFile(bool withBitLookup)
     const HoleRecord* hole1 = selectLoaded(form_, HoleList, holeList, holding.side1HoleName);
     postJob.holeType[0] = hole1 ? *hole1 : HoleRecord{};
     postJob.holeName[0] = hole1 ? hole1->name : holding.side1HoleName;
-    if (!postJob.holeName[1].empty()) {
-        const HoleRecord* hole2 = selectLoaded(form_, onSide(HoleList, 1), holeList, postJob.holeName[1]);
-        postJob.holeType[1] = hole2 ? *hole2 : HoleRecord{};
-        if (hole2)
-            postJob.holeName[1] = hole2->name;
-    }
+    const HoleRecord* hole2 = selectLoaded(form_, onSide(HoleList, 1), holeList, postJob.holeName[1]);
+    postJob.holeType[1] = hole2 ? *hole2 : HoleRecord{};
+    if (hole2)
+        postJob.holeName[1] = hole2->name;
+}
 
+// The job comes back as it was saved, with the sides and display it was saved with; a header
+// that does not record them leaves the page's own.
+void CAutomatic::fillFromHeader(const RecordedChoices& choices)
+{
+    if (choices.sides)
+        postJob.sides = *choices.sides == 2 ? 2 : 1;
+    if (choices.display)
+        sides_.setDisplay(*choices.display == 0 ? 0 : 1);
+    takeLoadedPattern();
+    takeLoadedNames();
+    sides_.showPattern();
+    form_.setText(TotalPosts, "0");
+    totalPosts = 0;
     form_.setText(CurrentTapFile, currentTapFileText());
     redraw();
-    if (withBitLookup)
-        lookUpBit();
 }

@@ -1,9 +1,36 @@
 #include "pages/page_fields.h"
 
-#include "platform/text_compare.h"
+#include "platform/messages.h"
 #include "settings/numbers.h"
 #include "settings/settings.h"
+#include "settings/text_helpers.h"
 #include "setupfile/current_tap_file.h"
+
+bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, FieldCheck when,
+                      std::string& text, ControlId id)
+{
+    const ControlId field = id < 0 ? rule.id : id;
+    text = form.text(field);
+    const char* problem = nullptr;
+    if (text.empty())
+        problem = when == FieldCheck::Collect ? rule.missing : nullptr;
+    else if (!IsNumberText(text, rule.mode))
+        problem = when == FieldCheck::Leave && rule.invalidOnLeave ? rule.invalidOnLeave : rule.invalid;
+    if (!problem)
+        return true;
+    messages.show(problem);
+    form.setFocus(field);
+    return false;
+}
+
+template <class Value>
+void assignNumber(const NumberField& rule, const std::string& text, Value& value)
+{
+    value = rule.kind == NumberKind::Count ? static_cast<Value>(leadingInt(text)) : static_cast<Value>(leadingFloat(text));
+}
+
+template void assignNumber<float>(const NumberField&, const std::string&, float&);
+template void assignNumber<int>(const NumberField&, const std::string&, int&);
 
 void showLength(Form& form, ControlId id, float value)
 {

@@ -6,7 +6,40 @@
 #include <string>
 #include <vector>
 
+class Messages;
+
 // Helpers the pages share for their fields and lists.
+
+// How a number field's text becomes its value.
+enum class NumberKind { Count, Length };
+
+// One number field of a page: its control, the number check's mode (kUnsigned or kSigned), its
+// kind, and its messages. A page declares its fields as a table of these.
+struct NumberField {
+    ControlId id;
+    int mode;
+    NumberKind kind;
+    // When the field must be filled in and is empty; null where an empty field is allowed.
+    const char* missing;
+    // When its text is not a number in its mode.
+    const char* invalid;
+    // The wording on leaving the field, where it differs from the collection's.
+    const char* invalidOnLeave = nullptr;
+};
+
+// Leaving a field lets an empty one pass; collecting the job asks for a missing one.
+enum class FieldCheck { Leave, Collect };
+
+// Reads a field's text into text and checks it against its rule; id is the field's control when
+// it is not rule.id (side 2 of a pattern). On a failure the message is shown, the focus goes back
+// to the field and the result is false. An empty text passes unless it is missing.
+bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, FieldCheck when,
+                      std::string& text, ControlId id = -1);
+
+// A checked text's value as the rule's kind reads it: the leading whole number of a count, the
+// leading decimal of a length.
+template <class Value>
+void assignNumber(const NumberField& rule, const std::string& text, Value& value);
 
 // A length with "%.3f", or an empty field when it is unset.
 void showLength(Form& form, ControlId id, float value);
@@ -22,7 +55,7 @@ int resolveListRecord(Form& form, ControlId list);
 template <class Record>
 const Record* libraryRecord(const std::vector<Record>& library, int index)
 {
-    return index >= 0 && index < static_cast<int>(library.size()) ? &library[index] : nullptr;
+    return index >= 0 && index < static_cast<int>(library.size()) ? &library[static_cast<size_t>(index)] : nullptr;
 }
 
 // Empties the lists and fills them from the library file again.

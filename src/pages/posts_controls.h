@@ -1,11 +1,13 @@
 #pragma once
 
-#include "platform/form.h"
+#include "pages/page_fields.h"
+#include "pages/pattern_side_controls.h"
+#include "settings/text_helpers.h"
 
-// The controls of the Posts page. Side 2's controls are side 1's id plus kSide2.
+// The controls of the Posts page: its own, and the two pattern sides.
 namespace posts {
 
-inline constexpr ControlId kSide2 = 100;
+using namespace pattern;
 
 inline constexpr ControlId MaterialList = 1;
 inline constexpr ControlId CurrentTapFile = 2;
@@ -19,25 +21,17 @@ inline constexpr ControlId Apart = 9;
 inline constexpr ControlId Run = 10;
 inline constexpr ControlId Clear = 11;
 
-// Side 1; side 2 adds kSide2.
-inline constexpr ControlId HoleList = 20;
-inline constexpr ControlId HoleListLabel = 21;
-inline constexpr ControlId Distance = 22;
-inline constexpr ControlId DistanceLabel = 23;
-inline constexpr ControlId Spacing = 24;
-inline constexpr ControlId SpacingLabel = 25;
-inline constexpr ControlId Holes = 26;
-inline constexpr ControlId HolesLabel = 27;
-inline constexpr ControlId UseOffsetting = 28;
-inline constexpr ControlId NoOffsetting = 29;
-inline constexpr ControlId OffsetAmountLabel = 30;
-inline constexpr ControlId OffsetAmount = 31;
-inline constexpr ControlId Alternate = 32;
+inline constexpr ChoiceControls kChoices{CutOneSide, CutBothSides, Overlay, Apart};
 
-// The id of a side's control: side is 0 (side 1) or 1 (side 2).
-constexpr ControlId onSide(ControlId side1Control, int side)
-{
-    return side1Control + (side == 1 ? kSide2 : 0);
-}
+// The pattern's number fields of either side, in the order Run collects them. Spacing may be
+// negative; leaving it words its refusal apart from Run.
+inline constexpr NumberField kHolesField{Holes, kUnsigned, NumberKind::Count, "Must Specify Numer of Holes to Cut.",
+                                         "Number of Holes to cut must be a positive number."};
+inline constexpr NumberField kDistanceField{Distance, kUnsigned, NumberKind::Length,
+                                            "Must Specify Distance to First Hole.",
+                                            "Distance to First Hole must be a positive number."};
+inline constexpr NumberField kSpacingField{Spacing, kSigned, NumberKind::Length, "Must Specify spacing between holes.",
+                                           "Spacing between holes must be a positive number.",
+                                           "Spacing between holes must be a legitimate number."};
 
 } // namespace posts

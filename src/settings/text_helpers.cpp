@@ -45,7 +45,7 @@ LetterFields ParseLetterFields(std::string& text, std::string_view letters)
     pos = skip(text, pos, " \t");
     while (pos < text.size()) {
         const size_t slot = letters.find(text[pos]);
-        if (slot == std::string_view::npos || slot >= fields.slots.size())
+        if (slot == std::string_view::npos || slot >= fields.values.size())
             break;
         pos = skip(text, pos + 1, " \t");
         std::string value;
@@ -59,7 +59,7 @@ LetterFields ParseLetterFields(std::string& text, std::string_view letters)
             value = text.substr(pos, end - pos);
             pos = end;
         }
-        fields.slots[slot] = std::move(value);
+        fields.values[slot] = std::move(value);
         pos = skip(text, pos, " \t");
         if (pos < text.size() && text[pos] == '[')
             break;

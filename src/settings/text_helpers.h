@@ -17,9 +17,9 @@ inline constexpr int kSigned = 1;
 // The values found for each letter of a letter list: an empty slot when the letter did not occur;
 // a present slot may hold an empty text, which converts to 0.
 struct LetterFields {
-    std::array<std::optional<std::string>, 12> slots;
-    const std::optional<std::string>& operator[](size_t i) const { return slots[i]; }
-    bool has(size_t i) const { return slots[i].has_value(); }
+    std::array<std::optional<std::string>, 12> values;
+    const std::optional<std::string>& operator[](size_t i) const { return values[i]; }
+    bool has(size_t i) const { return values[i].has_value(); }
 };
 
 // Reads lettered values such as X1.5 Y2 or N"NAME" from text, using the letters in the given

@@ -15,7 +15,6 @@ public:
 
 private:
     QWidget* build();
-    void buildSide(class PageBuilder& b, int side, int left);
     void bind();
 
     QtForm form_;

@@ -100,7 +100,7 @@ TEST_F(GenerateCommandTest, FailuresSayWhyAndExitWithOne)
         {"generate foreign.tap --out t.tap", "Error Loading foreign.tap.\nFile Not Created with Korvanta Software.\n"},
         {"generate manual.tap --out t.tap",
          "manual.tap was written by the Manual page; only programs of the Posts page can be regenerated.\n"},
-        {"generate broken.tap --out t.tap", "Error reading " + home.file("broken.tap") + "\n"},
+        {"generate broken.tap --out t.tap", "Error reading " + home.file("broken.tap") + "\nLoad Failed\n"},
         {"generate source.tap --out missing/t.tap", "Please check the path under the configuration tab\n"},
         {"generate source.tap --home nowhere --out t.tap", "Unable to read KORVANTA.INI file.\n"},
     };

@@ -41,10 +41,10 @@ protected:
         else
             page.onHoleSelected();
     }
-    void type(ControlId field, const std::string& text, void (CAutomatic::*commit)())
+    void type(ControlId field, const std::string& text, void (CAutomatic::*commit)(int))
     {
         form.setText(field, text);
-        (page.*commit)();
+        (page.*commit)(field >= kSide2 ? 1 : 0);
     }
     // The worked example's job on the page: one hole 6 from the top.
     void layOutExample()
@@ -97,7 +97,7 @@ TEST_F(PostsPageTest, FieldCommitsRefuseNonNumbersAndKeepTheValue)
     layOutExample();
     struct Case {
         ControlId field;
-        void (CAutomatic::*commit)();
+        void (CAutomatic::*commit)(int);
         const char* text;
         const char* message;
     };

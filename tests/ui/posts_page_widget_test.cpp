@@ -67,9 +67,9 @@ TEST_F(PostsPageWidgetTest, RefusedDistanceShowsOneBoxAndTakesTheFocusBack)
         qobject_cast<QComboBox*>(posts.form().control(HoleList))->setCurrentIndex(0);
         emit qobject_cast<QComboBox*>(posts.form().control(HoleList))->activated(0);
         posts.form().setText(Spacing, "8");
-        posts.logic().onSpacingCommitted();
+        posts.logic().onSpacingCommitted(0);
         posts.form().setText(Holes, "5");
-        posts.logic().onHolesCommitted();
+        posts.logic().onHolesCommitted(0);
         posts.logic().onUseOffsettingClicked(0);
         settle();
         window.grab().save(QString::fromUtf8(screenshot));

@@ -1,4 +1,4 @@
-#include "pages/post_pattern.h"
+#include "gcode/post_pattern.h"
 
 #include <gtest/gtest.h>
 

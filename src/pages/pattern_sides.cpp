@@ -1,0 +1,316 @@
+#include "pages/pattern_sides.h"
+
+#include "gcode/post_pattern.h"
+#include "preview/handover.h"
+#include "settings/numbers.h"
+#include "settings/text_helpers.h"
+#include "setupfile/current_tap_file.h"
+
+using namespace pattern;
+
+namespace {
+
+// Side 2's controls that take part only while both sides are cut.
+constexpr ControlId kSide2Controls[] = {HoleList, HoleListLabel, Distance, DistanceLabel, Spacing,
+                                        SpacingLabel, Holes, HolesLabel, UseOffsetting, NoOffsetting,
+                                        OffsetAmountLabel, OffsetAmount, Alternate};
+
+constexpr NumberField kOffsetAmount{OffsetAmount, kSigned, NumberKind::Length, nullptr, "Offset amount must be a number."};
+
+} // namespace
+
+PatternSides::PatternSides(Form& form, Messages& messages, PatternJobView job, ChoiceControls choices)
+    : form_(form), messages_(messages), job_(job), choices_(choices)
+{
+}
+
+template <class Value>
+bool PatternSides::commitField(const NumberField& rule, Value PatternSide::*value)
+{
+    std::string text;
+    if (form_.text(rule.id).empty() || !checkNumberField(form_, messages_, rule, FieldCheck::Leave, text))
+        return false;
+    assignNumber(rule, text, job_.side[0]->*value);
+    if (!bothSides())
+        return true;
+    const ControlId field2 = onSide(rule.id, 1);
+    if (form_.text(field2).empty()) {
+        form_.setText(field2, text);
+    } else if (!checkNumberField(form_, messages_, rule, FieldCheck::Leave, text, field2)) {
+        return false;
+    }
+    assignNumber(rule, text, job_.side[1]->*value);
+    return true;
+}
+
+template <class Value>
+bool PatternSides::collectField(const NumberField& rule, Value PatternSide::*value)
+{
+    std::string text;
+    for (int side = 0; side < (bothSides() ? 2 : 1); ++side) {
+        if (!checkNumberField(form_, messages_, rule, FieldCheck::Collect, text, onSide(rule.id, side)))
+            return false;
+        assignNumber(rule, text, job_.side[static_cast<size_t>(side)]->*value);
+    }
+    return true;
+}
+
+template bool PatternSides::commitField<float>(const NumberField&, float PatternSide::*);
+template bool PatternSides::commitField<int>(const NumberField&, int PatternSide::*);
+template bool PatternSides::collectField<float>(const NumberField&, float PatternSide::*);
+template bool PatternSides::collectField<int>(const NumberField&, int PatternSide::*);
+
+// Side 1 without a text or an amount takes 0, side 2 without a text takes side 1's amount.
+bool PatternSides::takeOffsetAmount(int side)
+{
+    const ControlId field = onSide(OffsetAmount, side);
+    float& amount = *job_.amount[static_cast<size_t>(side)];
+    const bool empty = form_.text(field).empty() || (side == 0 && isUnset(amount));
+    if (empty) {
+        amount = side == 0 ? 0 : *job_.amount[0];
+        form_.setText(field, fixed3(amount));
+        return true;
+    }
+    std::string text;
+    if (!checkNumberField(form_, messages_, kOffsetAmount, FieldCheck::Leave, text, field))
+        return false;
+    assignNumber(kOffsetAmount, text, amount);
+    return true;
+}
+
+bool PatternSides::commitOffsetAmount()
+{
+    if (!takeOffsetAmount(0))
+        return false;
+    return !(bothSides() && job_.side[1]->useOffsetting == 1) || takeOffsetAmount(1);
+}
+
+bool PatternSides::collectOffsets()
+{
+    for (int side = 0; side < 2; ++side) {
+        const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+        if (s.useOffsetting != 1 || (side == 1 && !bothSides()))
+            continue;
+        if (!takeOffsetAmount(side))
+            return false;
+        job_.side[static_cast<size_t>(side)]->alternateOffset = form_.checked(onSide(Alternate, side)) ? 1 : 0;
+    }
+    return true;
+}
+
+bool PatternSides::takeListRecord(int side)
+{
+    const HoleRecord* hole = libraryRecord(holeList, form_.selectedRecord(onSide(HoleList, side)));
+    if (!hole)
+        return false;
+    job_.holeType[static_cast<size_t>(side)] = *hole;
+    job_.holeName[static_cast<size_t>(side)] = hole->name;
+    return true;
+}
+
+void PatternSides::takeSelectedHoles()
+{
+    takeListRecord(0);
+    if (!bothSides())
+        return;
+    takeListRecord(1);
+    if (job_.holeName[1].empty()) {
+        form_.selectByPrefix(onSide(HoleList, 1), job_.holeName[0]);
+        job_.holeType[1] = job_.holeType[0];
+        job_.holeName[1] = job_.holeName[0];
+    }
+}
+
+void PatternSides::takeSide2HoleText()
+{
+    job_.holeName[1] = form_.text(onSide(HoleList, 1)).substr(0, kNameLimit);
+}
+
+void PatternSides::takeAlternateBoxes()
+{
+    job_.side[0]->alternateOffset = form_.checked(Alternate) ? 1 : 0;
+    if (bothSides())
+        job_.side[1]->alternateOffset = form_.checked(onSide(Alternate, 1)) ? 1 : 0;
+}
+
+void PatternSides::useOffsetting(int side)
+{
+    PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    s.alternateOffset = 1;
+    float& amount = *job_.amount[static_cast<size_t>(side)];
+    if (isUnset(amount))
+        amount = side == 1 && !isUnset(*job_.amount[0]) ? *job_.amount[0] : 0;
+    s.useOffsetting = 1;
+    showOffsetting(side);
+}
+
+void PatternSides::noOffsetting(int side)
+{
+    PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    s.useOffsetting = 0;
+    s.alternateOffset = 0;
+    showOffsetting(side);
+}
+
+// "Use Offsetting" while it is off; "No Offsetting", the amount and the Alternate Offset box
+// while it is on.
+void PatternSides::showOffsetting(int side)
+{
+    const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    const bool on = s.useOffsetting == 1;
+    form_.setVisible(onSide(UseOffsetting, side), !on);
+    for (ControlId id : {NoOffsetting, OffsetAmountLabel, OffsetAmount, Alternate})
+        form_.setVisible(onSide(id, side), on);
+    if (on)
+        showLength(form_, onSide(OffsetAmount, side), *job_.amount[static_cast<size_t>(side)]);
+    else
+        form_.setText(onSide(OffsetAmount, side), "");
+    form_.setChecked(onSide(Alternate, side), on && s.alternateOffset == 1);
+}
+
+void PatternSides::setSide2Enabled(bool enabled)
+{
+    for (ControlId id : kSide2Controls)
+        form_.setEnabled(onSide(id, 1), enabled);
+    form_.setVisible(choices_.overlay, enabled);
+    form_.setVisible(choices_.apart, enabled);
+}
+
+void PatternSides::oneSideMode()
+{
+    job_.sides = 1;
+    showSidesChoice();
+}
+
+void PatternSides::cutBothSides()
+{
+    job_.sides = 2;
+    const ControlId list2 = onSide(HoleList, 1);
+    if (job_.holeName[1].empty() && form_.text(list2).empty()) {
+        job_.holeType[1] = job_.holeType[0];
+        job_.holeName[1] = job_.holeName[0];
+    }
+    PatternSide& side1 = *job_.side[0];
+    PatternSide& side2 = *job_.side[1];
+    if (form_.text(onSide(Distance, 1)).empty()) {
+        side2.distanceFromTop = side1.distanceFromTop;
+        showLength(form_, onSide(Distance, 1), side2.distanceFromTop);
+    }
+    if (form_.text(onSide(Spacing, 1)).empty()) {
+        side2.spacing = side1.spacing;
+        showLength(form_, onSide(Spacing, 1), side2.spacing);
+    }
+    if (form_.text(onSide(Holes, 1)).empty()) {
+        form_.setText(onSide(Holes, 1), form_.text(Holes));
+        side2.holeCount = side1.holeCount;
+    }
+    showSidesChoice();
+}
+
+void PatternSides::showSidesChoice()
+{
+    const bool both = bothSides();
+    sharedSides = both ? 2 : 1;
+    form_.setChecked(choices_.cutOneSide, !both);
+    form_.setChecked(choices_.cutBothSides, both);
+    form_.setChecked(choices_.overlay, display_ == 1);
+    form_.setChecked(choices_.apart, display_ == 0);
+    setSide2Enabled(both);
+    if (!both || job_.holeName[1].empty())
+        return;
+    const ControlId list2 = onSide(HoleList, 1);
+    form_.setText(list2, job_.holeName[1]);
+    const int row = form_.selectByPrefix(list2, job_.holeName[1]);
+    if (row >= 0 && job_.holeType[1].name.empty()) {
+        if (const HoleRecord* hole = libraryRecord(holeList, form_.itemRecord(list2, row)))
+            job_.holeType[1] = *hole;
+    }
+}
+
+void PatternSides::showPattern()
+{
+    for (int side = 0; side < 2; ++side) {
+        const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+        showLength(form_, onSide(Distance, side), s.distanceFromTop);
+        showLength(form_, onSide(Spacing, side), s.spacing);
+        showCount(form_, onSide(Holes, side), s.holeCount);
+        showOffsetting(side);
+    }
+    showSidesChoice();
+}
+
+void PatternSides::selectHoleNames()
+{
+    for (int side = 0; side < 2; ++side) {
+        const ControlId list = onSide(HoleList, side);
+        const std::string& name = job_.holeName[static_cast<size_t>(side)];
+        form_.setText(list, name);
+        if (!name.empty())
+            form_.selectByPrefix(list, name);
+    }
+}
+
+void PatternSides::clearPattern()
+{
+    form_.setText(HoleList, "");
+    form_.setText(onSide(HoleList, 1), "");
+    job_.holeType = {};
+    job_.holeName = {};
+    for (int side = 0; side < 2; ++side) {
+        PatternSide& s = *job_.side[static_cast<size_t>(side)];
+        s.distanceFromTop = s.spacing = kUnsetLength;
+        s.holeCount = kUnsetCount;
+        *job_.amount[static_cast<size_t>(side)] = kUnsetLength;
+        for (ControlId id : {Holes, Distance, Spacing})
+            form_.setText(onSide(id, side), "");
+        s.useOffsetting = 0;
+        s.alternateOffset = 0;
+        showOffsetting(side);
+    }
+}
+
+void PatternSides::storeTypedPattern(const NumberField& distance, const NumberField& spacing)
+{
+    for (int side = 0; side < (bothSides() ? 2 : 1); ++side) {
+        const auto typed = [&](const NumberField& rule) {
+            const std::string text = form_.text(onSide(rule.id, side));
+            if (text.empty())
+                return kUnsetLength;
+            return IsNumberText(text, rule.mode) ? leadingFloat(text) : 0.0f;
+        };
+        job_.side[static_cast<size_t>(side)]->distanceFromTop = typed(distance);
+        job_.side[static_cast<size_t>(side)]->spacing = typed(spacing);
+    }
+}
+
+void PatternSides::redraw(PageId page, Slope slope) const
+{
+    ClearPreview(page);
+    if (bothSides())
+        drawSide(page, 1, 1, slope);
+    drawSide(page, 0, 0, slope);
+}
+
+void PatternSides::drawSide(PageId page, int side, int pen, Slope slope) const
+{
+    const bool overlay = display_ == 1;
+    const MaterialRecord& material = job_.material;
+    const HoleRecord& hole = job_.holeType[static_cast<size_t>(side)];
+    const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    PostPatternSide layout;
+    layout.postLength = material.length;
+    layout.postWidth = material.width;
+    layout.holeWidth = hole.width;
+    layout.holeLength = hole.length * slope.factor + slope.extra;
+    layout.distance = s.distanceFromTop;
+    layout.spacing = isUnset(s.spacing) ? s.spacing : s.spacing * slope.factor;
+    layout.holes = s.holeCount;
+    layout.offsetting = s.useOffsetting;
+    layout.offsetAmount = *job_.amount[static_cast<size_t>(side)];
+    layout.alternate = s.alternateOffset;
+    layout.xOrigin = sideXOrigin(side, overlay, material.width);
+    layout.direction = sideDirection(side, overlay);
+    DrawMaterialOutline(page, pen, layout.xOrigin, material.length, material.width, job_.sides);
+    for (const PatternHole& h : postPatternHoles(layout))
+        DrawHoleOutline(page, pen, hole.width, layout.holeLength, h.x, h.y);
+}
