@@ -156,6 +156,21 @@ bool placeLine(const std::string& line, const std::vector<KeyRule>& rules, bool 
     return manual && placeManualHole(line);
 }
 
+// The job values a header stores directly start unset, as the holding fields do, so that a header
+// that leaves one out brings back nothing of the job loaded before it.
+void unsetDirectValues(PageId screen)
+{
+    if (screen == PageId::Posts) {
+        PatternSide& side2 = postJob.side[1];
+        postJob.holeName[1].clear();
+        side2.distanceFromTop = side2.spacing = kUnsetLength;
+        side2.holeCount = kUnsetCount;
+    } else if (screen == PageId::Rails) {
+        railJob.materialName.clear();
+        railJob.holeName = {};
+    }
+}
+
 std::vector<KeyRule> rulesFor(PageId screen)
 {
     switch (screen) {
@@ -231,6 +246,7 @@ bool readSetupHeader(Messages& messages)
         return false;
     }
     holding = HoldingFields{};
+    unsetDirectValues(screen);
     const std::vector<KeyRule> rules = rulesFor(screen);
     std::string line;
     while (lines.next(line)) {

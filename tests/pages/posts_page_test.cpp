@@ -352,6 +352,49 @@ TEST_F(PostsPageTest, SaveThenLoadGivesTheSamePage)
     EXPECT_EQ(again.replace(again.find("a0.000 l0"), 7, ""), saved);
 }
 
+TEST_F(PostsPageTest, LoadBringsTheJobBackWithItsSidesAndDisplay)
+{
+    layOutExample();
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    page.onApartClicked();
+    dialogs.saveAnswer = home.file("Both.tap");
+    page.onSaveClicked();
+    const std::string saved = home.read("Both.tap");
+
+    page.onClearClicked();
+    page.onOverlayClicked();
+    dialogs.openAnswer = home.file("Both.tap");
+    page.onLoadClicked();
+    EXPECT_TRUE(form.checked(CutBothSides) && !form.checked(CutOneSide));
+    EXPECT_TRUE(form.enabled(onSide(Holes, 1)));
+    EXPECT_TRUE(form.visible(Apart) && form.checked(Apart));
+    dialogs.saveAnswer = home.file("Again.tap");
+    page.onSaveClicked();
+    std::string again = home.read("Again.tap");
+    EXPECT_EQ(again.replace(again.find(" a0.000 l0"), 7, ""), saved) << "the second face is not lost";
+
+    // A header that does not record the sides keeps the page's choice; one without side 2's
+    // count leaves its field empty rather than copying side 1's.
+    std::string noSides = saved;
+    noSides.erase(noSides.find(" c2"), 3);
+    home.write("NoSides.tap", noSides);
+    page.onClearClicked();
+    dialogs.openAnswer = home.file("NoSides.tap");
+    page.onLoadClicked();
+    EXPECT_TRUE(form.checked(CutOneSide));
+    std::string noCount = saved;
+    noCount.erase(noCount.find(" n1", noCount.find("[configback=")), 3);
+    home.write("NoCount.tap", noCount);
+    dialogs.openAnswer = home.file("NoCount.tap");
+    page.onLoadClicked();
+    EXPECT_EQ(form.text(onSide(Holes, 1)), "");
+    EXPECT_EQ(form.text(onSide(Distance, 1)), "6.000");
+    messages.clear();
+    page.onSaveClicked();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Must Specify Numer of Holes to Cut."});
+}
+
 TEST_F(PostsPageTest, LoadLooksUpTheBitOfTheHeader)
 {
     layOutExample();
