@@ -1,11 +1,18 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // The controls of one page, addressed by id. Page logic reads and sets its controls only through
 // this interface, so that the same logic runs on Qt widgets, on a recording fake in tests, and
 // headless in the command-line tool.
 using ControlId = int;
+
+// A list item: its text and the index of its library record (-1 for items such as "(None)").
+struct ListItem {
+    std::string text;
+    int record = -1;
+};
 
 class Form {
 public:
@@ -28,8 +35,13 @@ public:
 
     // Lists: each item carries the index of its library record (-1 for items such as "(None)").
     virtual void clearItems(ControlId id) = 0;
-    // Inserts keeping the list sorted by text without regard to letter case.
-    virtual void addSortedItem(ControlId id, const std::string& text, int record) = 0;
+    // Adds items keeping the list sorted by text without regard to letter case; items of equal
+    // text keep their order, after those already listed. The items are sorted once and an empty
+    // list is filled in order, so that a library of any size is listed at once.
+    void addSortedItems(ControlId id, std::vector<ListItem> items);
+    void addSortedItem(ControlId id, const std::string& text, int record) { addSortedItems(id, {{text, record}}); }
+    // Adds items after the last one, in the order given.
+    virtual void appendItems(ControlId id, const std::vector<ListItem>& items) = 0;
     virtual void insertItem(ControlId id, int row, const std::string& text, int record) = 0;
     virtual int itemCount(ControlId id) const = 0;
     virtual std::string itemText(ControlId id, int row) const = 0;

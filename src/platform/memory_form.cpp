@@ -1,7 +1,5 @@
 #include "platform/memory_form.h"
 
-#include "platform/text_compare.h"
-
 #include <algorithm>
 
 namespace {
@@ -38,12 +36,10 @@ void MemoryForm::clearItems(ControlId id)
     c.selected = -1;
 }
 
-void MemoryForm::addSortedItem(ControlId id, const std::string& text, int record)
+void MemoryForm::appendItems(ControlId id, const std::vector<ListItem>& items)
 {
-    auto& items = at(id).items;
-    auto pos = std::find_if(items.begin(), items.end(),
-                            [&](const Item& item) { return compareNoCase(text, item.text) < 0; });
-    insertItem(id, static_cast<int>(pos - items.begin()), text, record);
+    auto& listed = at(id).items;
+    listed.insert(listed.end(), items.begin(), items.end());
 }
 
 void MemoryForm::insertItem(ControlId id, int row, const std::string& text, int record)

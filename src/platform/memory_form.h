@@ -9,10 +9,7 @@
 // the logic moved the focus. Tests assert on it; the command-line tool drives pages with it.
 class MemoryForm : public Form {
 public:
-    struct Item {
-        std::string text;
-        int record = -1;
-    };
+    using Item = ListItem;
     struct Control {
         std::string text;
         std::string caption;
@@ -36,7 +33,7 @@ public:
     void setFocus(ControlId id) override;
 
     void clearItems(ControlId id) override;
-    void addSortedItem(ControlId id, const std::string& text, int record) override;
+    void appendItems(ControlId id, const std::vector<ListItem>& items) override;
     void insertItem(ControlId id, int row, const std::string& text, int record) override;
     int itemCount(ControlId id) const override;
     std::string itemText(ControlId id, int row) const override;

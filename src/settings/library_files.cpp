@@ -35,10 +35,14 @@ bool load(LibraryKind kind, std::vector<Record>& list, const std::vector<ListTar
         decodeRecord(std::string_view(images).substr(offset, Record::kSize), record);
         list.push_back(std::move(record));
     }
-    for (const ListTarget& target : targets) {
-        for (size_t i = 0; i < list.size(); ++i)
-            target.form.addSortedItem(target.id, list[i].name, static_cast<int>(i));
-    }
+    if (targets.empty())
+        return true;
+    std::vector<ListItem> items;
+    items.reserve(list.size());
+    for (size_t i = 0; i < list.size(); ++i)
+        items.push_back({list[i].name, static_cast<int>(i)});
+    for (const ListTarget& target : targets)
+        target.form.addSortedItems(target.id, items);
     return true;
 }
 

@@ -1,6 +1,5 @@
 #include "ui/qt_form.h"
 
-#include "platform/text_compare.h"
 #include "ui/focus_lost_queue.h"
 #include "ui/text.h"
 
@@ -14,6 +13,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QStandardItemModel>
 
 #include <algorithm>
 
@@ -229,13 +229,34 @@ void QtForm::clearItems(ControlId id)
     }
 }
 
-void QtForm::addSortedItem(ControlId id, const std::string& text, int record)
+void QtForm::appendItems(ControlId id, const std::vector<ListItem>& items)
 {
-    const int count = itemCount(id);
-    int row = 0;
-    while (row < count && compareNoCase(text, itemText(id, row)) >= 0)
-        ++row;
-    insertItem(id, row, text, record);
+    QWidget* w = control(id);
+    if (auto* box = qobject_cast<QComboBox*>(w)) {
+        auto* model = qobject_cast<QStandardItemModel*>(box->model());
+        if (!model)
+            return;
+        const QSignalBlocker blocker(box);
+        const bool wasEmpty = box->currentIndex() < 0;
+        const KeepEditText keep(box);
+        // One insertion of all rows: the model and the view update once, not once per item.
+        QList<QStandardItem*> rows;
+        rows.reserve(static_cast<qsizetype>(items.size()));
+        for (const ListItem& item : items) {
+            auto* row = new QStandardItem(toQt(item.text));
+            row->setData(QVariant(item.record), Qt::UserRole);
+            rows.append(row);
+        }
+        model->invisibleRootItem()->appendRows(rows);
+        if (wasEmpty)
+            box->setCurrentIndex(-1); // an insertion never selects
+    } else if (auto* list = qobject_cast<QListWidget*>(w)) {
+        const QSignalBlocker blocker(list);
+        for (const ListItem& item : items) {
+            auto* row = new QListWidgetItem(toQt(item.text), list);
+            row->setData(Qt::UserRole, QVariant(item.record));
+        }
+    }
 }
 
 void QtForm::insertItem(ControlId id, int row, const std::string& text, int record)

@@ -49,7 +49,7 @@ public:
     void setFocus(ControlId id) override;
 
     void clearItems(ControlId id) override;
-    void addSortedItem(ControlId id, const std::string& text, int record) override;
+    void appendItems(ControlId id, const std::vector<ListItem>& items) override;
     void insertItem(ControlId id, int row, const std::string& text, int record) override;
     int itemCount(ControlId id) const override;
     std::string itemText(ControlId id, int row) const override;
