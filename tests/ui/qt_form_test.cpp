@@ -168,7 +168,7 @@ TEST_F(QtFormTest, RadioClicksAreExclusiveAndReportedAfterTheChange)
 // The field check of a page: a field holding "bad" is refused with a box, and the field takes
 // the focus back.
 struct FieldCheck {
-    FieldCheck(Form& form, Messages& messages, ControlId id) : form(form), messages(messages), id(id) {}
+    FieldCheck(Form& f, Messages& m, ControlId field) : form(f), messages(m), id(field) {}
     void operator()()
     {
         ++runs;
