@@ -53,10 +53,10 @@ void PreviewPaneWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const QRect client = contentsRect();
     painter.fillRect(client, Qt::white);
-    if (previewView().pane() == this && previewView().hasImage() && !image_.isNull()) {
-        painter.setClipRect(client);
-        painter.drawImage(client.topLeft(), image_);
-    }
+    // Only the part of the image inside the frame is copied, without clipping the painter: the
+    // pane paints opaque, so a frame left out of a paint is never drawn at all.
+    if (previewView().pane() == this && previewView().hasImage() && !image_.isNull())
+        painter.drawImage(client.topLeft(), image_, QRect(QPoint(0, 0), client.size()));
     drawFrame(&painter);
 }
 

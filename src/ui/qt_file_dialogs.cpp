@@ -4,11 +4,19 @@
 #include "ui/text.h"
 
 #include <QDir>
+#include <QFileInfo>
+
+namespace {
+const QString kTapSuffix = QStringLiteral("tap");
+}
 
 void configureTapFileDialog(QFileDialog& dialog, const std::string& folder, TapDialog kind)
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setOption(QFileDialog::ReadOnly, false);
+    // Programs copied from other machines end in ".TAP" as often as ".tap"; without
+    // QDir::CaseSensitive the name filters match either.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     dialog.setNameFilters({QStringLiteral("Cnc Files (*.tap)"), QStringLiteral("All Files (*.*)")});
     dialog.setDirectory(toQt(folder));
     if (kind == TapDialog::Open) {
@@ -18,7 +26,17 @@ void configureTapFileDialog(QFileDialog& dialog, const std::string& folder, TapD
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+        // The dialog adds it before asking about overwriting, so the question names the file
+        // that is written.
+        dialog.setDefaultSuffix(kTapSuffix);
     }
+}
+
+QString withTapExtension(const QString& path)
+{
+    if (QFileInfo(path).fileName().contains(u'.'))
+        return path;
+    return path + u'.' + kTapSuffix;
 }
 
 std::optional<std::string> QtFileDialogs::chooseTapFileToOpen(const std::string& folder)
@@ -38,5 +56,8 @@ std::optional<std::string> QtFileDialogs::choose(const std::string& folder, TapD
     configureTapFileDialog(dialog, folder, kind);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    return fromQt(QDir::toNativeSeparators(dialog.selectedFiles().first()));
+    QString chosen = dialog.selectedFiles().first();
+    if (kind == TapDialog::Save)
+        chosen = withTapExtension(chosen);
+    return fromQt(QDir::toNativeSeparators(chosen));
 }

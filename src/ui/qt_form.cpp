@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -103,19 +104,12 @@ void QtForm::deliverFocusLost(ControlId id)
         it->second.focusLost();
 }
 
-bool QtForm::eventFilter(QObject* watched, QEvent* event)
+void QtForm::postFocusLost(QObject* control)
 {
-    if (event->type() != QEvent::FocusOut)
-        return false;
-    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    // Another window took over (a box, another program) or a list opened its drop-down: the
-    // user has not left the field.
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
-        return false;
     FocusLostQueue& queue = FocusLostQueue::instance();
-    auto it = ids_.find(watched);
+    auto it = ids_.find(control);
     if (it == ids_.end() || queue.busy())
-        return false;
+        return;
     const ControlId id = it->second;
     if (handlers_[id].focusLost) {
         QPointer<QtForm> self(this);
@@ -124,6 +118,40 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event)
                 self->deliverFocusLost(id);
         });
     }
+}
+
+bool QtForm::commitOnEnter(QObject* control, QKeyEvent* event)
+{
+    auto* box = qobject_cast<QComboBox*>(control);
+    if (!qobject_cast<QLineEdit*>(control) && !(box && box->isEditable()))
+        return false;
+    // Enter commits the field as leaving it does, while the field keeps the focus.
+    if (!event->isAutoRepeat())
+        postFocusLost(control);
+    // The field still handles the key (an editable list picks the entry typed), but the key
+    // goes no further: passed on to the parents, as an unaccepted key is, it could press a
+    // default button or accept a dialog.
+    control->event(event);
+    event->accept();
+    return true;
+}
+
+bool QtForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
+            return commitOnEnter(watched, key);
+        return false;
+    }
+    if (event->type() != QEvent::FocusOut)
+        return false;
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    // Another window took over (a box, another program) or a list opened its drop-down: the
+    // user has not left the field.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+        return false;
+    postFocusLost(watched);
     return false;
 }
 

@@ -9,6 +9,8 @@
 #include <functional>
 #include <map>
 
+class QKeyEvent;
+
 // A page's controls as the page logic sees them: Qt widgets registered under their ids.
 //
 // Supported controls: QLineEdit, QComboBox (editable, with NoInsert), QListWidget, QPushButton,
@@ -18,7 +20,8 @@
 // - selection changed: the user picked an entry of a list (selecting from the logic never
 //   reports);
 // - selection cancelled: the user left a list box without a selected row;
-// - focus lost: the user moved the focus away, reported after the move (see FocusLostQueue).
+// - focus lost: the user moved the focus away, reported after the move (see FocusLostQueue),
+//   or pressed Enter in a text field or an editable list, which keep the focus.
 class QtForm : public QObject, public Form {
 public:
     using Handler = std::function<void()>;
@@ -73,6 +76,8 @@ private:
     void deliverClick(ControlId id, bool checkable);
     void deliverSelection(ControlId id, bool cancelled);
     void deliverFocusLost(ControlId id);
+    void postFocusLost(QObject* control);
+    bool commitOnEnter(QObject* control, QKeyEvent* event);
 
     std::map<ControlId, QPointer<QWidget>> controls_;
     std::map<ControlId, Handlers> handlers_;

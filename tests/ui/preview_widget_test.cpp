@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -25,6 +26,33 @@ protected:
         activePage = PageId::Posts;
     }
     QColor pixel(int x, int y) const { return frame->pane()->image().pixelColor(x, y); }
+
+    // The edges of the pane's sunken frame, as shown, with how many pixels of each are not the
+    // edge's colour: dark along the top and left, light along the bottom and right (no corners).
+    std::string brokenFrameEdges() const
+    {
+        PreviewPaneWidget& pane = *frame->pane();
+        const QImage shot = pane.grab().toImage();
+        // As 8-bit colours: the palette's own are finer than any pixel.
+        const QRgb dark = pane.palette().color(QPalette::Dark).rgb();
+        const QRgb light = pane.palette().color(QPalette::Light).rgb();
+        const int right = shot.width() - 1, bottom = shot.height() - 1;
+        int top = 0, left = 0, lower = 0, side = 0;
+        for (int x = 1; x < right; ++x) {
+            top += shot.pixel(x, 0) != dark;
+            lower += shot.pixel(x, bottom) != light;
+        }
+        for (int y = 1; y < bottom; ++y) {
+            left += shot.pixel(0, y) != dark;
+            side += shot.pixel(right, y) != light;
+        }
+        std::string broken;
+        for (auto [edge, count] : {std::pair{"top", top}, {"left", left}, {"bottom", lower}, {"right", side}}) {
+            if (count > 0)
+                broken += std::string(edge) + " " + std::to_string(count) + " ";
+        }
+        return broken;
+    }
 
     void TearDown() override
     {
@@ -82,6 +110,19 @@ TEST_F(PreviewWidgetTest, NewRecordsAreAddedToTheKeptImage)
     const int row = frame->pane()->clientSize().height - static_cast<int>(1 * scale);
     EXPECT_EQ(pixel(static_cast<int>(2 * scale), row), QColor(0, 0, 255)) << "the old line is kept";
     EXPECT_EQ(pixel(static_cast<int>(7 * scale), row), QColor(255, 0, 0)) << "the new one is drawn over it";
+}
+
+TEST_F(PreviewWidgetTest, TheFrameStaysWholeAfterShrinkingAndClearing)
+{
+    ClearPreview(PageId::Posts);
+    PreviewLine(PageId::Posts, 2, 0, 0, 10, 10); // dashed, from corner to corner
+    FitPreview(PageId::Posts);
+    EXPECT_EQ(brokenFrameEdges(), "");
+    frame->resize(200, 300);
+    ASSERT_TRUE(waitUntil([&] { return previewView().imageSize().width < 200; }));
+    EXPECT_EQ(brokenFrameEdges(), "") << "after shrinking";
+    ClearPreview(PageId::Posts);
+    EXPECT_EQ(brokenFrameEdges(), "") << "after clearing";
 }
 
 } // namespace

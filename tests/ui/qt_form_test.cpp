@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -274,6 +275,47 @@ TEST_F(QtFormTest, ClickThatLeavesARefusedFieldIsDropped)
     EXPECT_EQ(check.runs, 2);
     EXPECT_EQ(runs, 1);
     EXPECT_EQ(answerer.boxes(), 1);
+}
+
+TEST_F(QtFormTest, EnterCommitsTheFieldAsLeavingItAndPressesNoButton)
+{
+    QDialog window; // a default button of a dialog takes every Enter that reaches it
+    auto* page = new FormPage;
+    page->setParent(&window);
+    window.resize(page->size());
+    QtMessages messages;
+    FieldCheck check(page->form, messages, kEdit);
+    int clicks = 0, listCommits = 0;
+    page->form.onFocusLost(kEdit, [&] { check(); });
+    page->form.onFocusLost(kCombo, [&] { ++listCommits; });
+    page->form.onClicked(kButton, [&] { ++clicks; });
+    page->button->setDefault(true);
+    ASSERT_TRUE(showActive(window));
+    page->edit->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return page->edit->hasFocus(); }));
+
+    QTest::keyClick(page->edit, Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return check.runs > 0; }));
+    settle();
+    EXPECT_EQ(check.runs, 1);
+    EXPECT_TRUE(page->edit->hasFocus());
+
+    ModalAnswerer answerer(&window);
+    page->form.setText(kEdit, "bad");
+    QTest::keyClick(page->edit, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_TRUE(waitUntil([&] { return check.runs == 2 && FocusLostQueue::instance().pending() == 0; }));
+    settle();
+    EXPECT_EQ(answerer.boxes(), 1) << "refused as on leaving the field";
+    EXPECT_TRUE(page->edit->hasFocus());
+
+    page->combo->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return page->combo->hasFocus(); }));
+    QTest::keyClicks(page->combo, "Vinyl");
+    QTest::keyClick(page->combo, Qt::Key_Return);
+    ASSERT_TRUE(waitUntil([&] { return listCommits == 1; }));
+    EXPECT_EQ(page->form.text(kCombo), "Vinyl");
+    EXPECT_EQ(clicks, 0) << "Enter pressed no button";
+    EXPECT_TRUE(window.isVisible()) << "nor accepted the window";
 }
 
 } // namespace
