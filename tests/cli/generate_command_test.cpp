@@ -19,10 +19,7 @@ protected:
     {
         GcodeTest::SetUp();
         // The machine and libraries the golden post programs were written with.
-        useExampleMachine();
-        gs.heads = 2;
-        gs.headchars = "ZW";
-        gs.toolnumber = "T1";
+        useTwoHeadMachine();
         ASSERT_TRUE(WriteIniFile(messages));
         const auto store = [](LibraryKind kind, const std::string& images) {
             writeFileAtomically(libraryFilePath(kind), toLibraryFileBytes(images));

@@ -14,14 +14,7 @@ protected:
     void SetUp() override
     {
         GcodeTest::SetUp();
-        gs.heads = 2;
-        gs.headchars = "ZW";
-        gs.clearance = 0.5f;
-        gs.bit = 0.5f;
-        gs.leadin = 0.25f;
-        gs.exit = 0.125f;
-        gs.alignment = 2;
-        gs.depth = 0.75f;
+        useTwoHeadMachine();
         currentDepth = 0.75f;
         holeSlots = {HoleRecord{"H", 4, 1.5f, 0.5f, 0}, HoleRecord{"H2", 4, 0.75f, 0.25f, 0}};
     }

@@ -11,21 +11,12 @@
 
 namespace {
 
-void setVariant(int variant)
-{
-    gs.start = variant <= 2 ? 1 : 0;
-    gs.direction = variant % 2 == 1 ? 1 : 0;
-}
-
 class ManualProgramTest : public GcodeTest {
 protected:
     void SetUp() override
     {
         GcodeTest::SetUp();
-        useExampleMachine();
-        gs.heads = 2;
-        gs.headchars = "ZW";
-        gs.toolnumber = "T1"; // never written in a manual program
+        useTwoHeadMachine(); // its tool number is never written in a manual program
         job.material = MaterialRecord{"VINYL 5X5", 48, 5, 0, 3.5f, 0, 0};
         // The worked example: slot 0 and slot 2 filled, slot 1 empty.
         job.placedHoles[0][0] = {HoleRecord{"RAIL 4", 4, 1.5f, 0.5f, 0}, 6, 0.5f};
@@ -85,7 +76,7 @@ TEST_F(ManualProgramTest, WorkedExampleInEveryVariant)
     gs.cutatonce = 2;
     job.offsetOn = {1, 1};
     for (int variant = 1; variant <= 4; ++variant) {
-        setVariant(variant);
+        useVariant(variant);
         for (int sides = 1; sides <= 2; ++sides) {
             job.sides = sides;
             expectMatchesGolden("programs/manual/v" + std::to_string(variant) + "-sides" + std::to_string(sides) +
@@ -98,13 +89,13 @@ TEST_F(ManualProgramTest, WorkedExampleInEveryVariant)
 TEST_F(ManualProgramTest, FirstFlagFollowsTheFlaggedSlot)
 {
     gs.cutatonce = 2;
-    setVariant(1);
+    useVariant(1);
     auto lines = body();
     // Slot 0 starts the first post with the clearance line; the second post starts at slot 999,
     // which is empty, so none of its holes does.
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "G0 Z0.500 W0.500"), 1 + 4);
 
-    setVariant(4);
+    useVariant(4);
     lines = body();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "G0 Z0.500 W0.500"), 1 + 4);
     job.placedHoles[0][999] = {HoleRecord{"LAST", 2, 1, 0.25f, 0}, 1, 0};
@@ -115,13 +106,13 @@ TEST_F(ManualProgramTest, FirstFlagFollowsTheFlaggedSlot)
 TEST_F(ManualProgramTest, MarkersAndSideStarts)
 {
     gs.cutatonce = 1;
-    setVariant(1);
+    useVariant(1);
     auto lines = body();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Next Post"), 1) << "variant 1 leaves the bracket open";
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "T1"), 0) << "no tool line";
 
     gs.cutatonce = 2;
-    setVariant(3);
+    useVariant(3);
     job.sides = 2;
     lines = body();
     const auto flip = std::find(lines.begin(), lines.end(), "G4 [Flip Post]");
@@ -157,7 +148,7 @@ TEST_F(ManualProgramTest, VaryingDepthSpreadsOverTheFilledSlots)
 
 TEST_F(ManualProgramTest, VariantFourLeavesTheStoredOffsetsAlone)
 {
-    setVariant(4);
+    useVariant(4);
     job.offsetOn = {1, 1};
     ASSERT_TRUE(writeManualProgram(job, 0, messages));
     EXPECT_EQ(job.placedHoles[0][0].offset, 0.5f);

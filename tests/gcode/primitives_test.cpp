@@ -12,9 +12,7 @@ protected:
     void SetUp() override
     {
         GcodeTest::SetUp();
-        gs.heads = 2;
-        gs.headchars = "ZW";
-        gs.clearance = 0.5f;
+        useTwoHeadMachine();
     }
     std::string written() const { return out.bytes(); }
     ProgramOutput out;

@@ -16,10 +16,7 @@ protected:
     void SetUp() override
     {
         GcodeTest::SetUp();
-        useExampleMachine();
-        gs.heads = 2;
-        gs.headchars = "ZW";
-        gs.toolnumber = "T1"; // never written in a rail program
+        useTwoHeadMachine(); // its tool number is never written in a rail program
         gs.cutatonce = 2;
         job.material = MaterialRecord{"RAIL 2X6", 48, 5, 2, 3.5f, 0, 0};
         job.materialName = job.material.name;
@@ -32,12 +29,6 @@ protected:
         job.side[1].spacing = 3;
         job.side[1].holeCount = 2;
         gs.railoffset = kUnsetLength;
-    }
-
-    void setVariant(int variant)
-    {
-        gs.start = variant <= 2 ? 1 : 0;
-        gs.direction = variant % 2 == 1 ? 1 : 0;
     }
 
     std::string program()
@@ -58,7 +49,7 @@ TEST_F(RailProgramTest, EveryVariantWithOneAndBothSides)
 {
     for (int variant = 1; variant <= 4; ++variant) {
         for (int sides = 1; sides <= 2; ++sides) {
-            setVariant(variant);
+            useVariant(variant);
             job.sides = sides;
             gs.railoffset = kUnsetLength;
             expectMatchesGolden("programs/rail/v" + std::to_string(variant) + "-sides" + std::to_string(sides) + ".tap",
@@ -69,7 +60,7 @@ TEST_F(RailProgramTest, EveryVariantWithOneAndBothSides)
 
 TEST_F(RailProgramTest, PreambleMarkersAndFirstFlags)
 {
-    setVariant(1);
+    useVariant(1);
     const auto lines = body();
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 6),
               (std::vector<std::string>{"G90", "G53", "F120 XY", "F30 ZW", "G92.1 Z3.500 W3.500", "m3"}));
@@ -78,7 +69,7 @@ TEST_F(RailProgramTest, PreambleMarkersAndFirstFlags)
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Next Rail]"), 2);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "G0 Z0.500 W0.500"), 2 + 6) << "one clearance per rail start";
 
-    setVariant(4);
+    useVariant(4);
     const auto v4 = body();
     EXPECT_EQ(std::count(v4.begin(), v4.end(), "G0 Z0.500 W0.500"), 2 + 6) << "no exception in variant 4";
 }
@@ -86,11 +77,11 @@ TEST_F(RailProgramTest, PreambleMarkersAndFirstFlags)
 TEST_F(RailProgramTest, FlipAndEndBlocks)
 {
     job.sides = 2;
-    setVariant(4);
+    useVariant(4);
     auto lines = body();
     EXPECT_NE(std::find(lines.begin(), lines.end(), "G4 [Flip Rail]"), lines.end());
 
-    setVariant(3);
+    useVariant(3);
     lines = body();
     const auto flip = std::find(lines.begin(), lines.end(), "G4 [Flip Post]");
     ASSERT_NE(flip, lines.end());
@@ -100,7 +91,7 @@ TEST_F(RailProgramTest, FlipAndEndBlocks)
 
 TEST_F(RailProgramTest, SlopeStretchesHolesAndSpacing)
 {
-    setVariant(1);
+    useVariant(1);
     gs.cutatonce = 1;
     job.side[0].holeCount = 2;
     expectMatchesGolden("programs/rail/level.tap", program());
@@ -121,7 +112,7 @@ TEST_F(RailProgramTest, SlopeStretchesHolesAndSpacing)
 TEST_F(RailProgramTest, SingleRailsAreMarkedToo)
 {
     gs.cutatonce = 3;
-    setVariant(1);
+    useVariant(1);
     expectMatchesGolden("programs/rail/three-rails.tap", program());
     const auto lines = body();
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "[Top Normal"), 2);
@@ -132,10 +123,10 @@ TEST_F(RailProgramTest, SingleRailsAreMarkedToo)
 TEST_F(RailProgramTest, UnsetOffsetsBecomeZeroInVariantsThreeAndFour)
 {
     job.sides = 2;
-    setVariant(2);
+    useVariant(2);
     ASSERT_TRUE(writeRailProgram(job, 0, messages));
     EXPECT_EQ(gs.railoffset, kUnsetLength);
-    setVariant(3);
+    useVariant(3);
     ASSERT_TRUE(writeRailProgram(job, 0, messages));
     EXPECT_EQ(gs.railoffset, 0.0f);
     EXPECT_EQ(job.side[1].offsetAmount, 0.0f);

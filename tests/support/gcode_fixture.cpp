@@ -7,22 +7,6 @@
 
 #include <algorithm>
 
-void GcodeTest::SetUp()
-{
-    HomeDirTest::SetUp();
-    resetJobs();
-    resetHoleRoutine();
-    resetSetupState();
-}
-
-void GcodeTest::TearDown()
-{
-    resetJobs();
-    resetHoleRoutine();
-    resetSetupState();
-    HomeDirTest::TearDown();
-}
-
 void useExampleMachine()
 {
     gs.heads = 1;
@@ -53,6 +37,20 @@ void useExampleMachine()
     gs.path = homeDir;
     gs.autopath = homeDir;
     filename = "Post.tap";
+}
+
+void useTwoHeadMachine()
+{
+    useExampleMachine();
+    gs.heads = 2;
+    gs.headchars = "ZW";
+    gs.toolnumber = "T1";
+}
+
+void useVariant(int variant)
+{
+    gs.start = variant <= 2 ? 1 : 0;
+    gs.direction = variant % 2 == 1 ? 1 : 0;
 }
 
 HoleRecord exampleHole()

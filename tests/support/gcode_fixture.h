@@ -11,8 +11,6 @@
 // Fresh process-wide state in a home folder of its own, for the program writers' tests.
 class GcodeTest : public HomeDirTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     RecordingMessages messages;
 };
 
@@ -21,6 +19,11 @@ protected:
 // (0, 0), one post at a time, homing at the top and cutting from the top down. Programs go to
 // the test's home folder as Post.tap.
 void useExampleMachine();
+// The example machine with two lettered heads Z and W and the tool number T1.
+void useTwoHeadMachine();
+// Variant 1 homes at the top of the post and cuts from the top down (gs.start 1, gs.direction
+// 1); 2 (1, 0); 3 (0, 1); 4 (0, 0).
+void useVariant(int variant);
 // The worked example's post job: material 48 long, 5 wide, 3.5 high; hole 4 x 1.5, radius 0.5;
 // distance 6, one hole, no offsetting.
 PostJob examplePostJob();

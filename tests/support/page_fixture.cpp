@@ -9,16 +9,8 @@
 void PageTest::SetUp()
 {
     GcodeTest::SetUp();
-    resetPreview();
     useExampleMachine();
     writeShopLibraries();
-    resetLibraries();
-}
-
-void PageTest::TearDown()
-{
-    resetPreview();
-    GcodeTest::TearDown();
 }
 
 std::vector<DrawRecord> PageTest::drawn() const

@@ -13,7 +13,6 @@
 class PageTest : public GcodeTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
     // The draw list as recorded by the last redraw.
     std::vector<DrawRecord> drawn() const;
 

@@ -22,8 +22,13 @@ private:
     std::string path_;
 };
 
-// Every test of the settings and libraries starts from a fresh process's state in a home folder
-// of its own.
+// Every process-wide record as a fresh process has it: the settings and libraries, the jobs and
+// the values of program generation, the current tap file with the values Load shares, and the
+// preview with the page it draws for.
+void resetProcessState();
+
+// Every test starts from a fresh process's state in a home folder of its own, and leaves none of
+// its own behind.
 class HomeDirTest : public ::testing::Test {
 protected:
     void SetUp() override;

@@ -1,6 +1,5 @@
 #include "ui_test_support.h"
 
-#include "preview/preview_state.h"
 #include "ui/focus_lost_queue.h"
 
 #include <QApplication>
@@ -32,7 +31,6 @@ bool showActive(QWidget& window)
 void UiTest::SetUp()
 {
     HomeDirTest::SetUp();
-    resetPreview();
     FocusLostQueue::instance().reset();
 }
 
@@ -40,7 +38,6 @@ void UiTest::TearDown()
 {
     settle();
     FocusLostQueue::instance().reset();
-    resetPreview();
     HomeDirTest::TearDown();
 }
 

@@ -15,8 +15,8 @@ void settle();
 // Shows a window and waits until it is the active window.
 bool showActive(QWidget& window);
 
-// Each widget test starts from a fresh process's settings, libraries and preview, in a home
-// folder of its own, with nothing waiting for the focus-lost queue.
+// Each widget test starts from a fresh process's state, in a home folder of its own, with nothing
+// waiting for the focus-lost queue.
 class UiTest : public HomeDirTest {
 protected:
     void SetUp() override;
