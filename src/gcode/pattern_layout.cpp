@@ -1,5 +1,6 @@
 #include "gcode/pattern_layout.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -114,4 +115,21 @@ PatternPosts layoutPattern(const PatternInput& in, bool pair)
         walkAlternate(posts.second, step, secondPostSubtractsNext(in), in.variant == 4);
     }
     return posts;
+}
+
+std::vector<PatternHole> patternOnFace(const PatternInput& in, float faceWidth)
+{
+    const bool topAtLowY = in.variant == 2 || in.variant == 4;
+    const D lowEndY = in.variant <= 2 ? D(in.startY) - D(in.materialLength) : D(in.startY);
+    std::vector<PatternHole> holes;
+    for (const HoleCorner& corner : layoutPattern(in, false).first) {
+        const D across = D(corner.x) + D(in.holeWidth) / 2 - D(in.firstPostX);
+        const D fromLowEnd = D(corner.y) - lowEndY;
+        const D topEdge = topAtLowY ? D(in.materialLength) - fromLowEnd : fromLowEnd + D(in.holeLength);
+        holes.push_back({single(D(faceWidth) / 2 + (topAtLowY ? -across : across)), single(topEdge)});
+    }
+    // The first post is cut from its highest hole down, which is its bottom end's in variants 2 and 4.
+    if (topAtLowY)
+        std::reverse(holes.begin(), holes.end());
+    return holes;
 }

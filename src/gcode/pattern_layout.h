@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gcode/post_pattern.h"
+
 #include <vector>
 
 // Where the holes of a regular pattern stand on the table, for the post and rail programs.
@@ -37,3 +39,9 @@ struct PatternPosts {
     std::vector<HoleCorner> second;
 };
 PatternPosts layoutPattern(const PatternInput& in, bool pair);
+
+// Where layoutPattern cuts the first post's holes, in the frame in which the preview draws side 1
+// of a face faceWidth wide: x across the face, y up from the bottom end, each hole by the centre
+// of its edge nearest the top end, from the top end down. Variants 2 and 4 lay the top end at low
+// Y, the post turned end for end, so X runs the other way across the face.
+std::vector<PatternHole> patternOnFace(const PatternInput& in, float faceWidth);
