@@ -1,8 +1,9 @@
 // Program generation throughput on the largest jobs: our buffered writer (to a file, through the
 // temporary file), the same program written the classic way with one fprintf per word, and a
-// plain write of the finished bytes.
+// plain write of the finished bytes. Then the time a page takes to list a large library.
 #include "fprintf_output.h"
 #include "largest_jobs.h"
+#include "list_filling.h"
 
 #include "gcode/hole_routine.h"
 #include "gcode/manual_program.h"
@@ -140,6 +141,8 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("plain-write/" + job.name).c_str(), plainWrite, programs[i])
             ->Unit(benchmark::kMillisecond);
     }
+
+    registerListFilling(folder.string());
 
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
