@@ -17,6 +17,8 @@ constexpr ControlId kSide2Controls[] = {HoleList, HoleListLabel, Distance, Dista
 
 constexpr NumberField kOffsetAmount{OffsetAmount, kSigned, NumberKind::Length, nullptr, "Offset amount must be a number."};
 
+size_t index(int side) { return side == 1 ? 1 : 0; }
+
 } // namespace
 
 PatternSides::PatternSides(Form& form, Messages& messages, PatternJobView job, ChoiceControls choices)
@@ -30,7 +32,7 @@ bool PatternSides::commitField(const NumberField& rule, Value PatternSide::*valu
     std::string text;
     if (form_.text(rule.id).empty() || !checkNumberField(form_, messages_, rule, FieldCheck::Leave, text))
         return false;
-    assignNumber(rule, text, job_.side[0]->*value);
+    assignNumber(rule, text, sideAt(0).*value);
     if (!bothSides())
         return true;
     const ControlId field2 = onSide(rule.id, 1);
@@ -39,7 +41,7 @@ bool PatternSides::commitField(const NumberField& rule, Value PatternSide::*valu
     } else if (!checkNumberField(form_, messages_, rule, FieldCheck::Leave, text, field2)) {
         return false;
     }
-    assignNumber(rule, text, job_.side[1]->*value);
+    assignNumber(rule, text, sideAt(1).*value);
     return true;
 }
 
@@ -50,7 +52,7 @@ bool PatternSides::collectField(const NumberField& rule, Value PatternSide::*val
     for (int side = 0; side < (bothSides() ? 2 : 1); ++side) {
         if (!checkNumberField(form_, messages_, rule, FieldCheck::Collect, text, onSide(rule.id, side)))
             return false;
-        assignNumber(rule, text, job_.side[static_cast<size_t>(side)]->*value);
+        assignNumber(rule, text, sideAt(side).*value);
     }
     return true;
 }
@@ -64,10 +66,10 @@ template bool PatternSides::collectField<int>(const NumberField&, int PatternSid
 bool PatternSides::takeOffsetAmount(int side)
 {
     const ControlId field = onSide(OffsetAmount, side);
-    float& amount = *job_.amount[static_cast<size_t>(side)];
+    float& amount = amountAt(side);
     const bool empty = form_.text(field).empty() || (side == 0 && isUnset(amount));
     if (empty) {
-        amount = side == 0 ? 0 : *job_.amount[0];
+        amount = side == 0 ? 0 : amountAt(0);
         form_.setText(field, fixed3(amount));
         return true;
     }
@@ -82,18 +84,18 @@ bool PatternSides::commitOffsetAmount()
 {
     if (!takeOffsetAmount(0))
         return false;
-    return !(bothSides() && job_.side[1]->useOffsetting == 1) || takeOffsetAmount(1);
+    return !(bothSides() && sideAt(1).useOffsetting == 1) || takeOffsetAmount(1);
 }
 
 bool PatternSides::collectOffsets()
 {
     for (int side = 0; side < 2; ++side) {
-        const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+        const PatternSide& s = sideAt(side);
         if (s.useOffsetting != 1 || (side == 1 && !bothSides()))
             continue;
         if (!takeOffsetAmount(side))
             return false;
-        job_.side[static_cast<size_t>(side)]->alternateOffset = form_.checked(onSide(Alternate, side)) ? 1 : 0;
+        sideAt(side).alternateOffset = form_.checked(onSide(Alternate, side)) ? 1 : 0;
     }
     return true;
 }
@@ -103,8 +105,8 @@ bool PatternSides::takeListRecord(int side)
     const HoleRecord* hole = libraryRecord(holeList, form_.selectedRecord(onSide(HoleList, side)));
     if (!hole)
         return false;
-    job_.holeType[static_cast<size_t>(side)] = *hole;
-    job_.holeName[static_cast<size_t>(side)] = hole->name;
+    job_.holeType[index(side)] = *hole;
+    job_.holeName[index(side)] = hole->name;
     return true;
 }
 
@@ -128,25 +130,25 @@ void PatternSides::takeSide2HoleText()
 
 void PatternSides::takeAlternateBoxes()
 {
-    job_.side[0]->alternateOffset = form_.checked(Alternate) ? 1 : 0;
+    sideAt(0).alternateOffset = form_.checked(Alternate) ? 1 : 0;
     if (bothSides())
-        job_.side[1]->alternateOffset = form_.checked(onSide(Alternate, 1)) ? 1 : 0;
+        sideAt(1).alternateOffset = form_.checked(onSide(Alternate, 1)) ? 1 : 0;
 }
 
 void PatternSides::useOffsetting(int side)
 {
-    PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    PatternSide& s = sideAt(side);
     s.alternateOffset = 1;
-    float& amount = *job_.amount[static_cast<size_t>(side)];
+    float& amount = amountAt(side);
     if (isUnset(amount))
-        amount = side == 1 && !isUnset(*job_.amount[0]) ? *job_.amount[0] : 0;
+        amount = side == 1 && !isUnset(amountAt(0)) ? amountAt(0) : 0;
     s.useOffsetting = 1;
     showOffsetting(side);
 }
 
 void PatternSides::noOffsetting(int side)
 {
-    PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    PatternSide& s = sideAt(side);
     s.useOffsetting = 0;
     s.alternateOffset = 0;
     showOffsetting(side);
@@ -156,13 +158,13 @@ void PatternSides::noOffsetting(int side)
 // while it is on.
 void PatternSides::showOffsetting(int side)
 {
-    const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    const PatternSide& s = sideAt(side);
     const bool on = s.useOffsetting == 1;
     form_.setVisible(onSide(UseOffsetting, side), !on);
     for (ControlId id : {NoOffsetting, OffsetAmountLabel, OffsetAmount, Alternate})
         form_.setVisible(onSide(id, side), on);
     if (on)
-        showLength(form_, onSide(OffsetAmount, side), *job_.amount[static_cast<size_t>(side)]);
+        showLength(form_, onSide(OffsetAmount, side), amountAt(side));
     else
         form_.setText(onSide(OffsetAmount, side), "");
     form_.setChecked(onSide(Alternate, side), on && s.alternateOffset == 1);
@@ -190,8 +192,8 @@ void PatternSides::cutBothSides()
         job_.holeType[1] = job_.holeType[0];
         job_.holeName[1] = job_.holeName[0];
     }
-    PatternSide& side1 = *job_.side[0];
-    PatternSide& side2 = *job_.side[1];
+    PatternSide& side1 = sideAt(0);
+    PatternSide& side2 = sideAt(1);
     if (form_.text(onSide(Distance, 1)).empty()) {
         side2.distanceFromTop = side1.distanceFromTop;
         showLength(form_, onSide(Distance, 1), side2.distanceFromTop);
@@ -230,7 +232,7 @@ void PatternSides::showSidesChoice()
 void PatternSides::showPattern()
 {
     for (int side = 0; side < 2; ++side) {
-        const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+        const PatternSide& s = sideAt(side);
         showLength(form_, onSide(Distance, side), s.distanceFromTop);
         showLength(form_, onSide(Spacing, side), s.spacing);
         showCount(form_, onSide(Holes, side), s.holeCount);
@@ -243,7 +245,7 @@ void PatternSides::selectHoleNames()
 {
     for (int side = 0; side < 2; ++side) {
         const ControlId list = onSide(HoleList, side);
-        const std::string& name = job_.holeName[static_cast<size_t>(side)];
+        const std::string& name = job_.holeName[index(side)];
         form_.setText(list, name);
         if (!name.empty())
             form_.selectByPrefix(list, name);
@@ -257,10 +259,10 @@ void PatternSides::clearPattern()
     job_.holeType = {};
     job_.holeName = {};
     for (int side = 0; side < 2; ++side) {
-        PatternSide& s = *job_.side[static_cast<size_t>(side)];
+        PatternSide& s = sideAt(side);
         s.distanceFromTop = s.spacing = kUnsetLength;
         s.holeCount = kUnsetCount;
-        *job_.amount[static_cast<size_t>(side)] = kUnsetLength;
+        amountAt(side) = kUnsetLength;
         for (ControlId id : {Holes, Distance, Spacing})
             form_.setText(onSide(id, side), "");
         s.useOffsetting = 0;
@@ -278,8 +280,8 @@ void PatternSides::storeTypedPattern(const NumberField& distance, const NumberFi
                 return kUnsetLength;
             return IsNumberText(text, rule.mode) ? leadingFloat(text) : 0.0f;
         };
-        job_.side[static_cast<size_t>(side)]->distanceFromTop = typed(distance);
-        job_.side[static_cast<size_t>(side)]->spacing = typed(spacing);
+        sideAt(side).distanceFromTop = typed(distance);
+        sideAt(side).spacing = typed(spacing);
     }
 }
 
@@ -295,8 +297,8 @@ void PatternSides::drawSide(PageId page, int side, int pen, Slope slope) const
 {
     const bool overlay = display_ == 1;
     const MaterialRecord& material = job_.material;
-    const HoleRecord& hole = job_.holeType[static_cast<size_t>(side)];
-    const PatternSide& s = *job_.side[static_cast<size_t>(side)];
+    const HoleRecord& hole = job_.holeType[index(side)];
+    const PatternSide& s = sideAt(side);
     PostPatternSide layout;
     layout.postLength = material.length;
     layout.postWidth = material.width;
@@ -306,7 +308,7 @@ void PatternSides::drawSide(PageId page, int side, int pen, Slope slope) const
     layout.spacing = isUnset(s.spacing) ? s.spacing : s.spacing * slope.factor;
     layout.holes = s.holeCount;
     layout.offsetting = s.useOffsetting;
-    layout.offsetAmount = *job_.amount[static_cast<size_t>(side)];
+    layout.offsetAmount = amountAt(side);
     layout.alternate = s.alternateOffset;
     layout.xOrigin = sideXOrigin(side, overlay, material.width);
     layout.direction = sideDirection(side, overlay);

@@ -106,6 +106,8 @@ private:
     bool takeOffsetAmount(int side);
     bool takeListRecord(int side);
     void setSide2Enabled(bool enabled);
+    PatternSide& sideAt(int side) const { return *job_.side[side == 1 ? 1 : 0]; }
+    float& amountAt(int side) const { return *job_.amount[side == 1 ? 1 : 0]; }
 
     Form& form_;
     Messages& messages_;
