@@ -422,6 +422,10 @@ TEST_F(PostsPageTest, LoadOfOtherFiles)
     EXPECT_TRUE(loadPending);
     EXPECT_EQ(window.pagesShown, std::vector<PageId>{PageId::Manual});
     EXPECT_EQ(form.text(Distance), "") << "the Posts page is cleared";
+    messages.clear();
+    show();
+    EXPECT_FALSE(loadPending) << "a file handed to another page is not read as a Posts file";
+    EXPECT_TRUE(messages.entries().empty());
 
     messages.clear();
     home.write("Bad.tap", "[screen=Post\n[bogus=1\n");

@@ -1,0 +1,53 @@
+#include "pages/page_fields.h"
+
+#include "pages/posts_controls.h"
+#include "platform/memory_form.h"
+#include "platform/recording_messages.h"
+
+#include <gtest/gtest.h>
+
+using namespace posts;
+
+// One rule serves leaving a field and collecting the job: the check, its wording, the focus and
+// the value as the field's kind reads it.
+TEST(PageFields, NumberFieldRules)
+{
+    struct Case {
+        const NumberField& rule;
+        FieldCheck when;
+        const char* text;
+        const char* message; // null when the text passes
+        float value;
+    };
+    const Case cases[] = {
+        {kDistanceField, FieldCheck::Leave, "", nullptr, 0},
+        {kDistanceField, FieldCheck::Collect, "", "Must Specify Distance to First Hole.", 0},
+        {kDistanceField, FieldCheck::Collect, "-2", "Distance to First Hole must be a positive number.", 0},
+        {kDistanceField, FieldCheck::Leave, "6.25", nullptr, 6.25f},
+        {kSpacingField, FieldCheck::Leave, "-1", nullptr, -1},
+        {kSpacingField, FieldCheck::Leave, "1e3", "Spacing between holes must be a legitimate number.", 0},
+        {kSpacingField, FieldCheck::Collect, "1e3", "Spacing between holes must be a positive number.", 0},
+        {kHolesField, FieldCheck::Collect, "", "Must Specify Numer of Holes to Cut.", 0},
+        {kHolesField, FieldCheck::Leave, "12.7", nullptr, 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.rule.invalid) + " / \"" + c.text + "\"");
+        MemoryForm form;
+        RecordingMessages messages;
+        const ControlId field = onSide(c.rule.id, 1);
+        form.setText(field, c.text);
+        std::string text;
+        const bool passed = checkNumberField(form, messages, c.rule, c.when, text, field);
+        EXPECT_EQ(passed, c.message == nullptr);
+        EXPECT_EQ(text, c.text);
+        if (c.message) {
+            EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+            EXPECT_EQ(form.focused(), field);
+            continue;
+        }
+        EXPECT_TRUE(messages.entries().empty());
+        float value = 0;
+        assignNumber(c.rule, text, value);
+        EXPECT_EQ(value, c.value);
+    }
+}
