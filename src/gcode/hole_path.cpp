@@ -108,6 +108,11 @@ void addArcPoints(std::vector<PathPoint>& points, D x0, D y0, D x1, D y1, D cx, 
 
 } // namespace
 
+float patternCutLength(const HoleRecord& hole)
+{
+    return single(D(hole.length) * railHoleFactor + railHoleExtra);
+}
+
 float alignmentFor(float materialWidth)
 {
     switch (gs.alignment) {

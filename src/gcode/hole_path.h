@@ -35,6 +35,9 @@ struct HoleCut {
 // subprogram hole is a single Enter at its centre.
 std::vector<PathMove> holePath(const HoleCut& cut, float xs, float y);
 
+// The length a post or rail program runs along a hole type's outline: stretched by the slope.
+float patternCutLength(const HoleRecord& hole);
+
 // The alignment offset the hole routine uses for a post of this width.
 float alignmentFor(float materialWidth);
 

@@ -52,8 +52,7 @@ void cutOutline(ProgramOutput& out, const HoleCut& cut, int first, float x, floa
 void cutHole(ProgramOutput& out, int side, int first, float x, float y, float materialWidth)
 {
     const HoleRecord& hole = holeSlots[side];
-    const float length = single(D(hole.length) * railHoleFactor + railHoleExtra);
-    cutOutline(out, HoleCut{hole, length, false}, first, x, y, materialWidth);
+    cutOutline(out, HoleCut{hole, patternCutLength(hole), false}, first, x, y, materialWidth);
 }
 
 void cutManualHole(ProgramOutput& out, const ManualJob& job, int side, int first, int holeIndex, float x, float y)

@@ -117,19 +117,24 @@ PatternPosts layoutPattern(const PatternInput& in, bool pair)
     return posts;
 }
 
+PatternHole cornerOnFace(const FaceFrame& face, HoleCorner corner, float holeWidth, float holeLength)
+{
+    const bool topAtLowY = face.variant == 2 || face.variant == 4;
+    const D lowEndY = face.variant <= 2 ? D(face.startY) - D(face.materialLength) : D(face.startY);
+    const D across = D(corner.x) + D(holeWidth) / 2 - D(face.fixtureX);
+    const D fromLowEnd = D(corner.y) - lowEndY;
+    const D topEdge = topAtLowY ? D(face.materialLength) - fromLowEnd : fromLowEnd + D(holeLength);
+    return {single(D(face.faceWidth) / 2 + (topAtLowY ? -across : across)), single(topEdge)};
+}
+
 std::vector<PatternHole> patternOnFace(const PatternInput& in, float faceWidth)
 {
-    const bool topAtLowY = in.variant == 2 || in.variant == 4;
-    const D lowEndY = in.variant <= 2 ? D(in.startY) - D(in.materialLength) : D(in.startY);
+    const FaceFrame face{in.variant, in.startY, in.materialLength, in.firstPostX, faceWidth};
     std::vector<PatternHole> holes;
-    for (const HoleCorner& corner : layoutPattern(in, false).first) {
-        const D across = D(corner.x) + D(in.holeWidth) / 2 - D(in.firstPostX);
-        const D fromLowEnd = D(corner.y) - lowEndY;
-        const D topEdge = topAtLowY ? D(in.materialLength) - fromLowEnd : fromLowEnd + D(in.holeLength);
-        holes.push_back({single(D(faceWidth) / 2 + (topAtLowY ? -across : across)), single(topEdge)});
-    }
+    for (const HoleCorner& corner : layoutPattern(in, false).first)
+        holes.push_back(cornerOnFace(face, corner, in.holeWidth, in.holeLength));
     // The first post is cut from its highest hole down, which is its bottom end's in variants 2 and 4.
-    if (topAtLowY)
+    if (in.variant == 2 || in.variant == 4)
         std::reverse(holes.begin(), holes.end());
     return holes;
 }

@@ -40,8 +40,18 @@ struct PatternPosts {
 };
 PatternPosts layoutPattern(const PatternInput& in, bool pair);
 
-// Where layoutPattern cuts the first post's holes, in the frame in which the preview draws side 1
-// of a face faceWidth wide: x across the face, y up from the bottom end, each hole by the centre
-// of its edge nearest the top end, from the top end down. Variants 2 and 4 lay the top end at low
-// Y, the post turned end for end, so X runs the other way across the face.
+// The face a hole is cut in, as the preview draws side 1: the post of a variant at its fixture.
+struct FaceFrame {
+    int variant = 1;
+    float startY = 0;
+    float materialLength = 0;
+    float fixtureX = 0;
+    float faceWidth = 0;
+};
+// A hole cut with its reference corner at corner, in the face's frame: x across the face, y up
+// from the bottom end, by the centre of its edge nearest the top end. Variants 2 and 4 lay the
+// top end at low Y, the post turned end for end, so X runs the other way across the face.
+PatternHole cornerOnFace(const FaceFrame& face, HoleCorner corner, float holeWidth, float holeLength);
+
+// Where layoutPattern cuts the first post's holes on a face faceWidth wide, from the top end down.
 std::vector<PatternHole> patternOnFace(const PatternInput& in, float faceWidth);

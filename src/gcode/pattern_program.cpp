@@ -168,3 +168,18 @@ void placeRailHoles(ProgramOutput& out, RailJob& job, int count, int side, int p
 {
     placeHoles(out, job, styleOf(PatternStyle::Rail), count, side, pairIndex);
 }
+
+PatternInput postPatternInput(const PostJob& job, int side, int pairIndex)
+{
+    return patternInput(job, styleOf(PatternStyle::Post), side, pairIndex);
+}
+
+PatternInput railPatternInput(const RailJob& job, int side, int pairIndex)
+{
+    const Style style = styleOf(PatternStyle::Rail);
+    PatternInput in = patternInput(job, style, side, pairIndex);
+    // The writer makes an unset offset 0 in variants 3 and 4 before it lays the holes out.
+    if ((style.variant == 3 || style.variant == 4) && isUnset(in.offset))
+        in.offset = 0;
+    return in;
+}

@@ -2,6 +2,7 @@
 
 #include "gcode/output/job_records.h"
 #include "gcode/output/program_output.h"
+#include "gcode/pattern_layout.h"
 
 class Messages;
 
@@ -23,3 +24,8 @@ void writeRailProgramTo(ProgramOutput& out, RailJob& job, int display);
 // fixtures pairIndex.
 void placePostHoles(ProgramOutput& out, const PostJob& job, int count, int side, int pairIndex);
 void placeRailHoles(ProgramOutput& out, RailJob& job, int count, int side, int pairIndex);
+
+// What layoutPattern is given for one side of the posts (or rails) at fixture pair pairIndex, as
+// the writers place them.
+PatternInput postPatternInput(const PostJob& job, int side, int pairIndex);
+PatternInput railPatternInput(const RailJob& job, int side, int pairIndex);

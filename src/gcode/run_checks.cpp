@@ -1,6 +1,7 @@
 #include "gcode/run_checks.h"
 
 #include "gcode/output/job_records.h"
+#include "gcode/output/primitives.h"
 #include "platform/messages.h"
 #include "settings/settings.h"
 
@@ -25,6 +26,16 @@ bool firstFailure(std::initializer_list<Check> checks, const std::string& suffix
 bool unsetOrZero(float value) { return isUnset(value) || value == 0; }
 bool unsetOrBelow(float value, float limit) { return isUnset(value) || value <= limit; }
 bool unsetOrLess(int value, int limit) { return isUnset(value) || value < limit; }
+
+bool headsAreAxes()
+{
+    constexpr std::string_view kAxes = "ZABCUVWzabcuvw";
+    for (int head = 0; head < gs.heads && head < static_cast<int>(gs.headchars.size()); ++head) {
+        if (kAxes.find(gs.headchars[static_cast<size_t>(head)]) == std::string_view::npos)
+            return false;
+    }
+    return true;
+}
 
 } // namespace
 
@@ -53,6 +64,13 @@ bool checkSettings(bool withFeeds, Messages& messages)
             {gs.cutatonce > kFixturePositions, "Number of posts to cut at once cannot be more than 12."},
             {gs.start != 0 && gs.start != 1, "Please specify where the machine homes under the configuration tab."},
             {gs.direction != 0 && gs.direction != 1, "Please specify a cutting style under the configuration tab."},
+            // Without a lead-in the routine writes no plunge: every outline would be run in the air.
+            {gs.leadin <= 0, "Please specify a lead in radius under the configuration tab."},
+            {gs.cutstyle == 1 && gs.maxdepth < gs.depth,
+             "Maximum cutting depth must be greater than or equal to Minimum cutting depth."},
+            // X and Y move the gantry, and other letters or digits are no axes at all.
+            {headsAreLettered() && !headsAreAxes(),
+             "Please specify an axis character for each vertical head\nunder the configuration tab"},
         },
         "", messages);
 }

@@ -3,6 +3,7 @@
 #include "pages/c_automatic.h"
 
 #include "gcode/hole_routine.h"
+#include "gcode/job_checks.h"
 #include "gcode/job_list.h"
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
@@ -58,12 +59,14 @@ void CAutomatic::runPosts()
         filename = "Post.tap";
     if (!collectPostJob())
         return;
-    bool ok = checkSettings(true, messages_);
-    if (!checkHoleGeometry(postJob.holeType[0], "", messages_) || !ok)
+    const bool settingsOk = checkSettings(true, messages_);
+    // A settings failure does not stop the hole types' checks, so two messages may follow.
+    if (!checkPostHoleTypes(postJob, {"", ", side two."}, messages_) || !settingsOk ||
+        !checkPostPlacement(postJob, messages_))
         return;
     // The job list names the program only once the program is written, so the controller never
     // points at a missing or stale one.
-    ok = writePostProgram(postJob, display(), messages_) && writeJobList(postJob.sides, messages_);
+    const bool ok = writePostProgram(postJob, display(), messages_) && writeJobList(postJob.sides, messages_);
     if (!ok)
         return;
     if (gs.autoexit != 0)
@@ -80,12 +83,10 @@ void CAutomatic::onRunClicked()
 void CAutomatic::save()
 {
     if (collectPostJob()) {
-        const bool ok = checkSettings(true, messages_);
-        if (!checkHoleGeometry(postJob.holeType[0], ", side one.", messages_))
+        const bool settingsOk = checkSettings(true, messages_);
+        if (!checkPostHoleTypes(postJob, {", side one.", ", side two."}, messages_))
             return;
-        if (postJob.sides == 2 && !checkHoleGeometry(postJob.holeType[1], ", side two.", messages_))
-            return;
-        if (ok && askSaveTapFile(dialogs_))
+        if (settingsOk && checkPostPlacement(postJob, messages_) && askSaveTapFile(dialogs_))
             writePostProgram(postJob, display(), messages_);
     }
     form_.setText(CurrentTapFile, currentTapFileText());

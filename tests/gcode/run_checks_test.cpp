@@ -39,6 +39,11 @@ TEST_F(RunChecksTest, SettingsAreCheckedInOrder)
         std::string message;
     };
     const std::vector<Row> rows = {
+        {[] { gs.heads = 2; gs.headchars = "ZX"; },
+         "Please specify an axis character for each vertical head\nunder the configuration tab"},
+        {[] { gs.cutstyle = 1; gs.maxdepth = 0.5f; },
+         "Maximum cutting depth must be greater than or equal to Minimum cutting depth."},
+        {[] { gs.leadin = 0; }, "Please specify a lead in radius under the configuration tab."},
         {[] { gs.direction = 2; }, "Please specify a cutting style under the configuration tab."},
         {[] { gs.start = kUnsetCount; }, "Please specify where the machine homes under the configuration tab."},
         {[] { gs.cutatonce = 13; }, "Number of posts to cut at once cannot be more than 12."},
@@ -74,7 +79,7 @@ TEST_F(RunChecksTest, FeedRatesAreCheckedOnlyWhenAsked)
     gs.direction = 1;
     gs.cutstyle = 1;
     gs.depth = -0.5f;
-    gs.maxdepth = -1;
+    gs.maxdepth = -0.25f;
     EXPECT_EQ(failure(false), "") << "negative depths pass";
 }
 
