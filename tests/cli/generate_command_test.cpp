@@ -110,11 +110,17 @@ TEST_F(GenerateCommandTest, FailuresSayWhyAndExitWithOne)
 
 TEST_F(GenerateCommandTest, RefusedJobWritesNothing)
 {
-    std::string source = readGolden("programs/post/v1-sides2-alternate.tap");
+    const std::string golden = readGolden("programs/post/v1-sides2-alternate.tap");
+    std::string source = golden;
     source.replace(source.find("h1 s1"), 5, "h1 s7");
     home.write("source.tap", source);
     EXPECT_EQ(generate("generate source.tap --out target.tap"), 1);
     EXPECT_EQ(errors(), "Please specify a cutting style under the configuration tab.\n");
+    source = golden;
+    source.replace(source.find("[post= d6.000"), 13, "[post= d99999");
+    home.write("source.tap", source);
+    EXPECT_EQ(generate("generate source.tap --out target.tap"), 1);
+    EXPECT_EQ(errors(), "Hole 1 of side one lies outside the material.\n");
     EXPECT_FALSE(home.exists("target.tap"));
 }
 

@@ -276,6 +276,25 @@ TEST_F(PostsPageTest, RunWritesNothingWhenACheckFails)
     EXPECT_EQ(window.minimized, 0);
 }
 
+TEST_F(PostsPageTest, RunRefusesSideTwoAndHolesOffThePost)
+{
+    layOutExample();
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    form.setText(onSide(HoleList, 1), "TINY");
+    page.onRunClicked();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Hole Radius Error, side two."});
+
+    messages.clear();
+    form.setText(onSide(HoleList, 1), "RAIL 4");
+    type(onSide(Distance, 1), "99999", &CAutomatic::onDistanceCommitted);
+    page.onRunClicked();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Hole 1 of side two lies outside the material."});
+    EXPECT_FALSE(home.exists("Post.tap"));
+    EXPECT_FALSE(home.exists("jobs.tap"));
+    EXPECT_EQ(window.minimized, 0);
+}
+
 TEST_F(PostsPageTest, RunLeavesTheJobListAloneWhenTheProgramCannotBeWritten)
 {
     layOutExample();
