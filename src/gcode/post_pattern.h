@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 // The holes of one side of a post as the preview draws them: the centre of each hole's top edge,
@@ -24,6 +25,13 @@ struct PostPatternSide {
     int direction = 1;      // +1, or -1 for side 2 drawn over side 1
 };
 
+// A pane some 430 pixels tall cannot show more holes than this apart; a typed count of millions
+// would only cost minutes and gigabytes of draw records.
+inline constexpr size_t kMostHolesDrawn = 4096;
+
+// The holes that reach onto the material, in the order they are cut from the top end, at most
+// kMostHolesDrawn of them. Holes wholly past either end are left out, so the cost follows what
+// fits on the post and not the count typed.
 std::vector<PatternHole> postPatternHoles(const PostPatternSide& side);
 
 // Side index 0 (side 1) is drawn at x 0; side index 1 (side 2) over it when the sides are

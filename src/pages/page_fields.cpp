@@ -6,6 +6,8 @@
 #include "settings/text_helpers.h"
 #include "setupfile/current_tap_file.h"
 
+#include <cmath>
+
 bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, FieldCheck when,
                       std::string& text, ControlId id)
 {
@@ -14,7 +16,7 @@ bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, F
     const char* problem = nullptr;
     if (text.empty())
         problem = when == FieldCheck::Collect ? rule.missing : nullptr;
-    else if (!IsNumberText(text, rule.mode))
+    else if (!IsNumberText(text, rule.mode) || !std::isfinite(leadingFloat(text)))
         problem = when == FieldCheck::Leave && rule.invalidOnLeave ? rule.invalidOnLeave : rule.invalid;
     if (!problem)
         return true;

@@ -21,7 +21,7 @@ struct NumberField {
     NumberKind kind;
     // When the field must be filled in and is empty; null where an empty field is allowed.
     const char* missing;
-    // When its text is not a number in its mode.
+    // When its text is not a number in its mode, or one too large for a float.
     const char* invalid;
     // The wording on leaving the field, where it differs from the collection's.
     const char* invalidOnLeave = nullptr;

@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "settings/text_helpers.h"
 
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -20,6 +21,8 @@ struct IniLine {
     std::string valueAsWritten;
     float number = 0;
     int integer = 0;
+    // Set by a store that met a number too large for a float; the line is then unreadable.
+    bool tooLarge = false;
 };
 
 using Store = void (*)(IniLine&);
@@ -29,11 +32,25 @@ std::string cut(const std::string& text, size_t limit)
     return text.substr(0, limit);
 }
 
+// Infinity kept in a setting would be written into every program.
+void storeNumber(IniLine& line, float& target)
+{
+    if (std::isfinite(line.number))
+        target = line.number;
+    else
+        line.tooLarge = true;
+}
+
+// Stores every lettered value, or none when one is too large for a float.
 void storeLetters(IniLine& line, std::string_view letters, float* const* targets)
 {
     std::string text = line.value;
     const LetterFields fields = ParseLetterFields(text, letters);
     for (size_t i = 0; i < letters.size(); ++i) {
+        if (fields.has(i) && !std::isfinite(leadingFloat(*fields[i])))
+            line.tooLarge = true;
+    }
+    for (size_t i = 0; i < letters.size() && !line.tooLarge; ++i) {
         if (fields.has(i))
             *targets[i] = leadingFloat(*fields[i]);
     }
@@ -54,7 +71,7 @@ void storeHeadOn(IniLine& line) { gs.headOn(Head) = cut(line.value, kHeadCommand
 template <int Head>
 void storeHeadOff(IniLine& line) { gs.headOff(Head) = cut(line.value, kHeadCommandLimit); }
 template <int Position>
-void storeSpos(IniLine& line) { gs.spos[Position - 1] = line.number; }
+void storeSpos(IniLine& line) { storeNumber(line, gs.spos[Position - 1]); }
 
 struct Key {
     std::string_view name;
@@ -64,16 +81,16 @@ struct Key {
 const Key kKeys[] = {
     {"HEADS=", [](IniLine& l) { gs.heads = l.integer; }},
     {"HEADCHARS=", [](IniLine& l) { gs.headchars = cut(l.value, kHeadCharsLimit); }},
-    {"BIT=", [](IniLine& l) { gs.bit = l.number; }},
+    {"BIT=", [](IniLine& l) { storeNumber(l, gs.bit); }},
     {"BITNAME=", [](IniLine& l) { gs.bitname = cut(l.value, kNameLimit); }},
     {"TOOLNUMBER=", [](IniLine& l) { gs.toolnumber = cut(l.value, kToolNumberLimit); }},
-    {"CLEARANCE=", [](IniLine& l) { gs.clearance = l.number; }},
-    {"DEPTH=", [](IniLine& l) { gs.depth = l.number; }},
-    {"MAXDEPTH=", [](IniLine& l) { gs.maxdepth = l.number; }},
+    {"CLEARANCE=", [](IniLine& l) { storeNumber(l, gs.clearance); }},
+    {"DEPTH=", [](IniLine& l) { storeNumber(l, gs.depth); }},
+    {"MAXDEPTH=", [](IniLine& l) { storeNumber(l, gs.maxdepth); }},
     {"CUTFEED=", [](IniLine& l) { gs.cutfeed = l.integer; }},
     {"PLUNGEFEED=", [](IniLine& l) { gs.plungefeed = l.integer; }},
-    {"LEADIN=", [](IniLine& l) { gs.leadin = l.number; }},
-    {"EXIT=", [](IniLine& l) { gs.exit = l.number; }},
+    {"LEADIN=", [](IniLine& l) { storeNumber(l, gs.leadin); }},
+    {"EXIT=", [](IniLine& l) { storeNumber(l, gs.exit); }},
     {"STARTPOS=", [](IniLine& l) {
          float* const targets[] = {&gs.spos[0], &gs.startpos.y};
          storeLetters(l, "XY", targets);
@@ -105,8 +122,8 @@ const Key kKeys[] = {
     {"CONTROLPATH=", [](IniLine& l) { gs.controlpath = folderValue(l); }},
     {"AUTOEXIT=", [](IniLine& l) { gs.autoexit = l.integer; }},
     {"CUTATONCE=", [](IniLine& l) { gs.cutatonce = l.integer; }},
-    {"AUTOPOSTOFFSET=", [](IniLine& l) { gs.autopostoffset = l.number; }},
-    {"RAILOFFSET=", [](IniLine& l) { gs.railoffset = l.number; }},
+    {"AUTOPOSTOFFSET=", [](IniLine& l) { storeNumber(l, gs.autopostoffset); }},
+    {"RAILOFFSET=", [](IniLine& l) { storeNumber(l, gs.railoffset); }},
     {"HEAD1ON=", storeHeadOn<1>},
     {"HEAD2ON=", storeHeadOn<2>},
     {"HEAD3ON=", storeHeadOn<3>},
@@ -203,12 +220,13 @@ bool ReadIniFile(Messages& messages)
         if (!cleanLine(piece, line))
             continue;
         const Key* key = findKey(line.upper);
-        if (!key) {
+        if (key)
+            key->store(line);
+        if (!key || line.tooLarge) {
             writeFileAtomically(path + ".bak", bytes);
             messages.show("Error reading korvanta.ini file", MessageIcon::Error);
             return false;
         }
-        key->store(line);
     }
     return true;
 }

@@ -8,6 +8,7 @@
 #include "setupfile/current_tap_file.h"
 #include "setupfile/screen_names.h"
 
+#include <cmath>
 #include <vector>
 
 namespace {
@@ -17,6 +18,12 @@ struct Target {
     enum Kind { Drop, Length, Count, Text } kind = Drop;
     void* destination = nullptr;
     size_t limit = 0;
+
+    // A length or count that a float cannot hold would reach the program as infinity.
+    bool holds(const std::string& value) const
+    {
+        return (kind != Length && kind != Count) || std::isfinite(leadingFloat(value));
+    }
 
     void store(const std::string& value) const
     {
@@ -40,13 +47,19 @@ struct KeyRule {
     std::vector<Target> targets; // one per letter
 };
 
-void storeFields(std::string rest, const KeyRule& rule)
+// Stores the line's items, or none of them when one cannot be held.
+bool storeFields(std::string rest, const KeyRule& rule)
 {
     const LetterFields fields = ParseLetterFields(rest, rule.letters);
+    for (size_t i = 0; i < rule.targets.size(); ++i) {
+        if (fields.has(i) && !rule.targets[i].holds(*fields[i]))
+            return false;
+    }
     for (size_t i = 0; i < rule.targets.size(); ++i) {
         if (fields.has(i))
             rule.targets[i].store(*fields[i]);
     }
+    return true;
 }
 
 // The settings that every form's "[config=" line records, after the form's own leading letters.
@@ -139,8 +152,8 @@ bool placeManualHole(const std::string& line)
         if (n < 1 || n > kManualSlots || std::to_string(n) != number)
             return false;
         HoldingFields::ManualHole& hole = holding.manualHoles[side][n - 1];
-        storeFields(line.substr(equals + 1), {"", "HSO", {text(hole.name), length(hole.spacing), length(hole.offset)}});
-        return true;
+        const KeyRule rule{"", "HSO", {text(hole.name), length(hole.spacing), length(hole.offset)}};
+        return storeFields(line.substr(equals + 1), rule);
     }
     return false;
 }
@@ -148,10 +161,8 @@ bool placeManualHole(const std::string& line)
 bool placeLine(const std::string& line, const std::vector<KeyRule>& rules, bool manual)
 {
     for (const KeyRule& rule : rules) {
-        if (line.compare(0, rule.key.size(), rule.key) == 0) {
-            storeFields(line.substr(rule.key.size()), rule);
-            return true;
-        }
+        if (line.compare(0, rule.key.size(), rule.key) == 0)
+            return storeFields(line.substr(rule.key.size()), rule);
     }
     return manual && placeManualHole(line);
 }

@@ -26,7 +26,8 @@ PageId readSetupScreen(HeaderLines& lines);
 
 // Opens the current tap file and reads its setup header: settings into gs, page values into the
 // page's job and the holding fields. False when the file cannot be opened (no message), when it
-// was not written by this program, or at the first line that its form does not accept.
+// was not written by this program, or at the first line that its form does not accept, a line
+// with a length or count too large for a float among them.
 bool readSetupHeader(Messages& messages);
 // The screen of the current tap file; false when it cannot be opened.
 bool readCurrentTapFileScreen(PageId& screen);

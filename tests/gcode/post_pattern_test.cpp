@@ -29,6 +29,14 @@ std::vector<float> xs(const std::vector<PatternHole>& holes)
     return v;
 }
 
+std::vector<float> ys(const std::vector<PatternHole>& holes)
+{
+    std::vector<float> v;
+    for (const PatternHole& h : holes)
+        v.push_back(h.y);
+    return v;
+}
+
 } // namespace
 
 TEST(PostPattern, HolesHangFromTheTopCentredOnTheFace)
@@ -70,9 +78,40 @@ TEST(PostPattern, NothingToDrawWithoutHoles)
     EXPECT_TRUE(postPatternHoles(s).empty());
 }
 
-// What is drawn is what is cut: the holes the program writer places, seen on the face, are the
-// holes the preview draws, in the worked placement example and in random patterns of every
-// variant. Two placements of the writer are known to differ and are left out: alternate holes
+// A typed count far beyond the post draws what a count that just fits draws: downwards with a hole
+// sticking out of the bottom end, upwards, from above the top end, with no pitch at all (the
+// alternating pair), and no more than the bound on a post too long for the pane.
+TEST(PostPattern, AHugeCountDrawsOnlyWhatReachesThePost)
+{
+    struct Case {
+        float distance, spacing, postLength;
+        int alternate;
+        int fits;
+    };
+    const Case cases[] = {
+        {13, 10, 72, 0, 5},  {70, -18, 72, 0, 6}, {-1000, 10, 72, 0, 77},
+        {2, -4, 72, 1, 2},   {2, 10, 1e6f, 0, static_cast<int>(kMostHolesDrawn)},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.distance);
+        PostPatternSide s = fiveHoles();
+        s.distance = c.distance;
+        s.spacing = c.spacing;
+        s.postLength = c.postLength;
+        s.offsetting = s.alternate = c.alternate;
+        s.holes = 99999998;
+        const auto huge = postPatternHoles(s);
+        s.holes = c.fits;
+        const auto fitting = postPatternHoles(s);
+        EXPECT_LE(huge.size(), kMostHolesDrawn);
+        EXPECT_EQ(ys(huge), ys(fitting));
+        EXPECT_EQ(xs(huge), xs(fitting));
+    }
+}
+
+// What is drawn is what is cut: the holes the program writer places on the material, seen on the
+// face, are the holes the preview draws, in the worked placement example and in random patterns of
+// every variant. Two placements of the writer are known to differ and are left out: alternate holes
 // with an amount between minus half the hole width and 0 step the way the amount's sign says,
 // and variant 4 puts a straight offset on the other side of the face.
 TEST(PostPattern, TheWriterCutsWhatThePreviewDraws)
@@ -103,7 +142,8 @@ TEST(PostPattern, TheWriterCutsWhatThePreviewDraws)
         const bool variant4Straight = variant == 4 && in.useOffsetting == 1 && in.alternateOffset == 0;
         if (signStep || variant4Straight)
             continue;
-        const std::vector<PatternHole> cut = patternOnFace(in, drawn.postWidth);
+        std::vector<PatternHole> cut = patternOnFace(in, drawn.postWidth);
+        std::erase_if(cut, [&](const PatternHole& h) { return h.y <= 0 || h.y - in.holeLength >= in.materialLength; });
         const std::vector<PatternHole> shown = postPatternHoles(drawn);
         ASSERT_EQ(cut.size(), shown.size()) << "trial " << trial;
         for (size_t i = 0; i < cut.size(); ++i) {

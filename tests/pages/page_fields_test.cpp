@@ -19,6 +19,8 @@ TEST(PageFields, NumberFieldRules)
         const char* message; // null when the text passes
         float value;
     };
+    // Above the largest float, which a length would hold as infinity.
+    const char* const kBeyondFloat = "1000000000000000000000000000000000000000";
     const Case cases[] = {
         {kDistanceField, FieldCheck::Leave, "", nullptr, 0},
         {kDistanceField, FieldCheck::Collect, "", "Must Specify Distance to First Hole.", 0},
@@ -29,6 +31,10 @@ TEST(PageFields, NumberFieldRules)
         {kSpacingField, FieldCheck::Collect, "1e3", "Spacing between holes must be a positive number.", 0},
         {kHolesField, FieldCheck::Collect, "", "Must Specify Numer of Holes to Cut.", 0},
         {kHolesField, FieldCheck::Leave, "12.7", nullptr, 12},
+        {kSpacingField, FieldCheck::Leave, kBeyondFloat, "Spacing between holes must be a legitimate number.", 0},
+        {kDistanceField, FieldCheck::Collect, kBeyondFloat, "Distance to First Hole must be a positive number.", 0},
+        {kHolesField, FieldCheck::Leave, kBeyondFloat, "Number of Holes to cut must be a positive number.", 0},
+        {kDistanceField, FieldCheck::Leave, "340282346638528859811704183484516925440", nullptr, 3.40282347e38f},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.rule.invalid) + " / \"" + c.text + "\"");

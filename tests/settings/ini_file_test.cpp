@@ -212,6 +212,27 @@ TEST_F(IniFileTest, UnknownKeyStopsTheReadAfterKeepingACopy)
     EXPECT_EQ(home.read("korvanta.ini.bak"), original);
 }
 
+// A number that a float would hold as infinity makes its line as unreadable as an unknown key, and
+// the line stores none of its values.
+TEST_F(IniFileTest, NumberTooLargeForAFloatStopsTheRead)
+{
+    const std::string beyondFloat = "1" + std::string(39, '0');
+    const std::string lines[] = {"clearance=1e39", "spos3=" + beyondFloat, "table=y2 x" + beyondFloat,
+                                 "startpos=y2 x\"1e39\""};
+    for (const std::string& bad : lines) {
+        SCOPED_TRACE(bad);
+        messages.clear();
+        const std::string original = "heads=2\r\n" + bad + "\r\ncutatonce=4\r\n";
+        EXPECT_FALSE(read(original));
+        ASSERT_EQ(messages.entries().size(), 1u);
+        EXPECT_EQ(messages.entries()[0].text, "Error reading korvanta.ini file");
+        EXPECT_EQ(messages.entries()[0].icon, MessageIcon::Error);
+        EXPECT_EQ(gs.cutatonce, 0);
+        EXPECT_EQ(home.read("korvanta.ini.bak"), original);
+        EXPECT_TRUE(gs.clearance == 0 && gs.spos[2] == 0 && gs.table.y == 0 && gs.startpos.y == 0);
+    }
+}
+
 TEST_F(IniFileTest, SpaceBeforeTheEqualsSignIsAnUnknownKey)
 {
     EXPECT_FALSE(read("heads =2\n"));

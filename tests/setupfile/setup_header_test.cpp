@@ -51,6 +51,9 @@ protected:
     }
 };
 
+// Above the largest float.
+const std::string kBeyondFloat = "1" + std::string(39, '0');
+
 std::string postHeader(const PostJob& job, int display)
 {
     ProgramOutput out;
@@ -239,9 +242,12 @@ TEST_F(SetupHeaderTest, ScreenRecognition)
 TEST_F(SetupHeaderTest, LinesTheFormDoesNotAcceptStopTheRead)
 {
     const std::string error = "Error reading " + joinPath(gs.path, filename);
-    for (const char* text : {"[screen=Post\n[side0hole1=h\"A\"\n", "[screen=Post\n[screen=Post\n",
-                             "[screen=Manual\n[side0hole1001=h\"A\"\n", "[screen=Manual\n[side0hole01=h\"A\"\n",
-                             "[screen=Rail\n[config =c1\n", "[screen=Manual\n[materialname=n\"A\"\n"}) {
+    const std::string texts[] = {"[screen=Post\n[side0hole1=h\"A\"\n", "[screen=Post\n[screen=Post\n",
+                                 "[screen=Manual\n[side0hole1001=h\"A\"\n", "[screen=Manual\n[side0hole01=h\"A\"\n",
+                                 "[screen=Rail\n[config =c1\n", "[screen=Manual\n[materialname=n\"A\"\n",
+                                 "[screen=Rail\n[config=c\"1e39\"\n", "[screen=Post\n[post=h" + kBeyondFloat + "\n",
+                                 "[screen=Manual\n[side0hole1=s" + kBeyondFloat + "\n"};
+    for (const std::string& text : texts) {
         messages.clear();
         EXPECT_FALSE(readBack(text)) << text;
         ASSERT_EQ(messages.entries().size(), 1u) << text;
@@ -254,6 +260,8 @@ TEST_F(SetupHeaderTest, ValuesStoredBeforeABadLineStay)
 {
     EXPECT_FALSE(readBack("[screen=Post\n[config=c2.5\n[bogus=1\n[config=c9\n"));
     EXPECT_FLOAT_EQ(gs.clearance, 2.5f);
+    EXPECT_FALSE(readBack("[screen=Post\n[config=c9 d" + kBeyondFloat + "\n"));
+    EXPECT_FLOAT_EQ(gs.clearance, 2.5f) << "a line too large for a float stores none of its items";
 }
 
 TEST_F(SetupHeaderTest, ItemParsingQuirks)
