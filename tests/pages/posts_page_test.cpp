@@ -2,6 +2,7 @@
 #include "pages/shown_page.h"
 
 #include "gcode/pattern_program.h"
+#include "gcode/post_pattern.h"
 #include "preview/handover.h"
 #include "settings/files.h"
 #include "settings/library_files.h"
@@ -293,6 +294,25 @@ TEST_F(PostsPageTest, RunRefusesSideTwoAndHolesOffThePost)
     EXPECT_FALSE(home.exists("Post.tap"));
     EXPECT_FALSE(home.exists("jobs.tap"));
     EXPECT_EQ(window.minimized, 0);
+}
+
+// What a redraw, a Load and a Run cost follows what fits on the post, not the count typed.
+TEST_F(PostsPageTest, AHugeCountAnswersAtOnce)
+{
+    layOutExample();
+    type(Holes, "99999998", &CAutomatic::onHolesCommitted);
+    EXPECT_LE(drawn().size(), 5 * (kMostHolesDrawn + 1));
+    page.onRunClicked();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Hole 12 of side one lies outside the material."});
+
+    type(Holes, "1", &CAutomatic::onHolesCommitted);
+    dialogs.saveAnswer = home.file("Huge.tap");
+    page.onSaveClicked();
+    std::string saved = home.read("Huge.tap");
+    home.write("Huge.tap", saved.replace(saved.find(" h1 ", saved.find("[post=")), 4, " h99999998 "));
+    dialogs.openAnswer = home.file("Huge.tap");
+    page.onLoadClicked();
+    EXPECT_EQ(form.text(Holes), "99999998");
 }
 
 TEST_F(PostsPageTest, RunLeavesTheJobListAloneWhenTheProgramCannotBeWritten)
