@@ -4,7 +4,7 @@
 #include "gcode/output/primitives.h"
 #include "settings/files.h"
 
-std::array<HoleRecord, 2> holeSlots;
+HoleSlots holeSlots;
 float currentDepth = 0;
 float depthStep = 0;
 float alignmentOffset = 0;
@@ -71,7 +71,7 @@ void startSideDepth(int holeCount)
 
 void resetHoleRoutine()
 {
-    holeSlots = {};
+    holeSlots = std::array<HoleRecord, 2>{};
     currentDepth = 0;
     depthStep = 0;
     alignmentOffset = 0;

@@ -2,11 +2,29 @@
 
 #include "gcode/output/job_records.h"
 #include "gcode/output/program_output.h"
+#include "settings/library_files.h"
 
 #include <array>
 
+// The hole types of side 1 and side 2 that the routine cuts. Side 1's slot is the hole type the
+// Configurations page shows (currentHole), so a run leaves its side 1 hole type there.
+class HoleSlots {
+public:
+    HoleRecord& operator[](int side) { return side == 0 ? currentHole : side2_; }
+    const HoleRecord& operator[](int side) const { return side == 0 ? currentHole : side2_; }
+    HoleSlots& operator=(const std::array<HoleRecord, 2>& holes)
+    {
+        currentHole = holes[0];
+        side2_ = holes[1];
+        return *this;
+    }
+
+private:
+    HoleRecord side2_;
+};
+
 // State of the hole routine, kept between holes and between runs.
-extern std::array<HoleRecord, 2> holeSlots; // the hole types of side 1 and side 2
+extern HoleSlots holeSlots;
 extern float currentDepth;                  // depth of the next hole
 extern float depthStep;                     // added after every hole (varying cut style)
 extern float alignmentOffset;               // recomputed for every hole
