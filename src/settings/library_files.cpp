@@ -138,12 +138,14 @@ std::string toLibraryFileBytes(std::string_view images)
 
 std::string fromLibraryFileBytes(std::string_view bytes)
 {
+    // Byte 26 ends the file only where nothing else follows it: inside the records it is data (a
+    // cut rate of 26, or a float with that byte), and a record must never be lost to its own bytes.
+    const size_t end = bytes.find_last_not_of('\x1a');
+    bytes = bytes.substr(0, end == std::string_view::npos ? 0 : end + 1);
     std::string images;
     images.reserve(bytes.size());
     for (size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
-        if (c == 26)
-            break;
         if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
             continue;
         images += c;

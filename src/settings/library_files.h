@@ -39,7 +39,7 @@ bool AddToSaveFile(LibraryKind kind, Messages& messages);
 RemoveResult RemoveFromSaveFile(LibraryKind kind, Messages& messages);
 
 // Library file images, with the line-end translation of text files: each LF byte of a record is
-// stored as CR LF; on reading CR LF gives LF and a byte 26 ends the file.
+// stored as CR LF; on reading CR LF gives LF, and bytes 26 that end the file are dropped.
 std::string toLibraryFileBytes(std::string_view images);
 std::string fromLibraryFileBytes(std::string_view bytes);
 

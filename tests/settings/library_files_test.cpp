@@ -70,16 +70,25 @@ TEST_F(LibraryTest, CarriageReturnBeforeAStoredLineFeedRoundTrips)
     EXPECT_EQ(holeList.at(0).length, crlf);
 }
 
-TEST_F(LibraryTest, Byte26EndsTheLoadAndDropsThatRecord)
+TEST_F(LibraryTest, Byte26InsideARecordIsData)
 {
-    currentMaterial = MaterialRecord{"FIRST", 72, 5, 0, 5, 100, 30};
-    ASSERT_TRUE(AddToSaveFile(LibraryKind::Materials, messages));
+    for (const MaterialRecord& material : {MaterialRecord{"FIRST", 72, 5, 0, 5, 100, 30},
+                                           MaterialRecord{"SECOND", 72, 5, 0, 5, 26, 30},
+                                           MaterialRecord{"THIRD", 96, 4, 0, 4, 120, 40}}) {
+        currentMaterial = material;
+        ASSERT_TRUE(AddToSaveFile(LibraryKind::Materials, messages));
+        ASSERT_TRUE(LoadSaveFile(LibraryKind::Materials));
+    }
+    ASSERT_EQ(materialList.size(), 3u) << "the cut rate 26 and every record after it stay";
+    EXPECT_EQ(materialList[1].cutrate, 26);
+    EXPECT_EQ(materialList[2].name, "THIRD");
+
+    // An end-of-file byte after the records, as older editors left it, still ends the file.
+    std::string bytes;
+    readWholeFile(libraryFilePath(LibraryKind::Materials), bytes);
+    home.write("materials.sav", bytes + "\x1a\x1a");
     ASSERT_TRUE(LoadSaveFile(LibraryKind::Materials));
-    currentMaterial = MaterialRecord{"SECOND", 72, 5, 0, 5, 26, 30};
-    ASSERT_TRUE(AddToSaveFile(LibraryKind::Materials, messages));
-    ASSERT_TRUE(LoadSaveFile(LibraryKind::Materials));
-    ASSERT_EQ(materialList.size(), 1u);
-    EXPECT_EQ(materialList[0].name, "FIRST");
+    EXPECT_EQ(materialList.size(), 3u);
 }
 
 TEST_F(LibraryTest, LoadsEveryWholeRecordAndDropsACutOne)
