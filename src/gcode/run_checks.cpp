@@ -27,15 +27,6 @@ bool unsetOrZero(float value) { return isUnset(value) || value == 0; }
 bool unsetOrBelow(float value, float limit) { return isUnset(value) || value <= limit; }
 bool unsetOrLess(int value, int limit) { return isUnset(value) || value < limit; }
 
-bool headsAreAxes()
-{
-    constexpr std::string_view kAxes = "ZABCUVWzabcuvw";
-    for (int head = 0; head < gs.heads && head < static_cast<int>(gs.headchars.size()); ++head) {
-        if (kAxes.find(gs.headchars[static_cast<size_t>(head)]) == std::string_view::npos)
-            return false;
-    }
-    return true;
-}
 
 } // namespace
 
@@ -69,10 +60,22 @@ bool checkSettings(bool withFeeds, Messages& messages)
             {gs.cutstyle == 1 && gs.maxdepth < gs.depth,
              "Maximum cutting depth must be greater than or equal to Minimum cutting depth."},
             // X and Y move the gantry, and other letters or digits are no axes at all.
-            {headsAreLettered() && !headsAreAxes(),
+            {!headCharactersAreAxes(),
              "Please specify an axis character for each vertical head\nunder the configuration tab"},
         },
         "", messages);
+}
+
+bool headCharactersAreAxes()
+{
+    if (!headsAreLettered())
+        return true;
+    constexpr std::string_view kAxes = "ZABCUVWzabcuvw";
+    for (int head = 0; head < gs.heads && head < static_cast<int>(gs.headchars.size()); ++head) {
+        if (kAxes.find(gs.headchars[static_cast<size_t>(head)]) == std::string_view::npos)
+            return false;
+    }
+    return true;
 }
 
 bool checkHoleGeometry(float length, float width, float radius, const std::string& suffix, Messages& messages)

@@ -1,6 +1,9 @@
 #pragma once
 
 #include "pages/config_controls.h"
+#include "pages/page_fields.h"
+
+#include <string>
 
 class Messages;
 
@@ -40,13 +43,28 @@ public:
 private:
     void fill();
     void activate();
-    void showHeadsAndAxes();
-    void showCutStyle();
+    void refillLibraries();
     void enablePositions(int count);
     void showRadioPairs();
+    void showSpindleRows();
     void showMaterial();
-    void showHole();
-    void showBit();
+    void showHole(bool known);
+    template <class Value>
+    void takeOnLeaving(const NumberField& rule, Value& target);
+
+    bool takeName(ControlId nameBox, const char* missing, std::string& name);
+    template <class Value>
+    bool takeField(const NumberField& rule, Value& target);
+    bool takeRate(const NumberField& rule, int& rate, int& effective, int setting);
+    bool takeMaterialFields();
+    bool removeCurrent(LibraryKind kind, ControlId nameBox, const char* missing, const char* cannotOpen);
+
+    template <class Value>
+    void readNumber(const NumberField& rule, Value& target, Value emptyValue, ControlId id = -1);
+    bool readText(ControlId id, size_t limit, const char* tooLong, std::string& target);
+    bool readDepths();
+    void readPositions();
+    bool readSpindleRows();
     bool readSettings();
     bool checkSettings();
 

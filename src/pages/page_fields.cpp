@@ -8,6 +8,11 @@
 
 #include <cmath>
 
+bool isNumberFor(const NumberField& rule, const std::string& text)
+{
+    return IsNumberText(text, rule.mode) && std::isfinite(leadingFloat(text));
+}
+
 bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, FieldCheck when,
                       std::string& text, ControlId id)
 {
@@ -16,7 +21,7 @@ bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, F
     const char* problem = nullptr;
     if (text.empty())
         problem = when == FieldCheck::Collect ? rule.missing : nullptr;
-    else if (!IsNumberText(text, rule.mode) || !std::isfinite(leadingFloat(text)))
+    else if (!isNumberFor(rule, text))
         problem = when == FieldCheck::Leave && rule.invalidOnLeave ? rule.invalidOnLeave : rule.invalid;
     if (!problem)
         return true;

@@ -30,6 +30,9 @@ struct NumberField {
 // Leaving a field lets an empty one pass; collecting the job asks for a missing one.
 enum class FieldCheck { Leave, Collect };
 
+// True when a text is a number in the rule's mode that a float can hold.
+bool isNumberFor(const NumberField& rule, const std::string& text);
+
 // Reads a field's text into text and checks it against its rule; id is the field's control when
 // it is not rule.id (side 2 of a pattern). On a failure the message is shown, the focus goes back
 // to the field and the result is false. An empty text passes unless it is missing.
