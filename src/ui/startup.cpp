@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "ui/config_page.h"
 #include "ui/main_window.h"
 #include "ui/posts_page.h"
 #include "ui/text.h"
@@ -34,6 +35,7 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
     } else {
         MainWindow window(windowTitle(), pageFromNumber(gs.lastpage), icon, messages);
         PostsPage posts(window);
+        ConfigPage configurations(window);
         runWindow(window);
     }
     WriteIniFile(messages);

@@ -1,0 +1,88 @@
+// The Configurations page on real widgets: every control in place under its id, nothing
+// overlapping, and the page left again.
+#include "ui/config_page.h"
+
+#include "platform/recording_messages.h"
+#include "support/page_fixture.h"
+#include "ui/main_window.h"
+#include "ui/posts_page.h"
+#include "ui_test_support.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+using namespace config;
+
+namespace {
+
+std::vector<ControlId> allControls()
+{
+    std::vector<ControlId> ids = {
+        MaterialName, MaterialLength, MaterialWidth, MaterialHeight, MaterialThickness, CutRate, PlungeRate,
+        MaterialSave, MaterialDelete, HoleName, HoleLength, HoleWidth, HoleRadius, Subprogram, HoleSave,
+        HoleDelete, BitName, BitDiameter, BitSave, BitDelete, TimesToLoop, FixtureY, EndX, EndY, HomesTop,
+        HomesBottom, StyleNormal, StyleInverted, DepthFixed, DepthVariable, DepthLabel, Depth, MaximumLabel,
+        Maximum, Heads, AxisCharacters, LeadIn, Exit, Clearance, AlignLeft, AlignCenter, AlignRight,
+        TableLowX, TableLowY, TableHighX, TableHighY, TableBorder, Autozoom, GcodePath, JobPath,
+        ControllerPath, RunMinimize, RunClose};
+    for (int k = 1; k <= 12; ++k)
+        ids.insert(ids.end(), {positionX(k), positionLabel(k)});
+    for (int k = 1; k <= 4; ++k)
+        ids.insert(ids.end(), {spindleOn(k), spindleOff(k), spindleOnLabel(k), spindleOffLabel(k)});
+    return ids;
+}
+
+class ConfigPageWidgetTest : public UiTest {
+protected:
+    void SetUp() override
+    {
+        UiTest::SetUp();
+        writeShopLibraries();
+    }
+
+    RecordingMessages messages;
+};
+
+} // namespace
+
+TEST_F(ConfigPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
+{
+    MainWindow window("", PageId::Posts, QIcon(), messages);
+    PostsPage posts(window);
+    ConfigPage configurations(window);
+    ASSERT_TRUE(showActive(window));
+    QtForm& form = configurations.form();
+    for (ControlId id : allControls())
+        EXPECT_NE(form.control(id), nullptr) << "control " << id;
+    // The captions as built; the logic relabels some once the page is shown.
+    EXPECT_EQ(form.caption(positionLabel(1)), "X 1:");
+    EXPECT_EQ(form.caption(positionLabel(12)), "X12:");
+    EXPECT_EQ(form.caption(spindleOnLabel(1)), "First Spindle On:");
+    EXPECT_EQ(form.caption(spindleOffLabel(4)), "Fourth Spindle Off:");
+    EXPECT_EQ(form.caption(DepthLabel), "Depth:");
+    EXPECT_EQ(form.caption(MaximumLabel), "Maximum:");
+
+    window.showPage(PageId::Configurations);
+    ASSERT_EQ(window.currentPage(), PageId::Configurations);
+    QWidget* page = window.page(PageId::Configurations);
+    const QList<QWidget*> controls = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect place = controls[i]->geometry();
+        EXPECT_TRUE(page->rect().contains(place)) << controls[i]->metaObject()->className() << " cut off";
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            const bool grouping = qobject_cast<QGroupBox*>(controls[i]) || qobject_cast<QGroupBox*>(controls[j]);
+            EXPECT_TRUE(grouping || !place.intersects(controls[j]->geometry())) << "controls " << i << " and " << j;
+        }
+    }
+
+    qobject_cast<QAbstractButton*>(form.control(HomesTop))->click();
+    qobject_cast<QAbstractButton*>(form.control(StyleInverted))->click();
+    EXPECT_TRUE(form.checked(HomesTop)) << "each radio pair is a group of its own";
+
+    window.showPage(PageId::Posts);
+    EXPECT_EQ(window.currentPage(), PageId::Posts);
+}
