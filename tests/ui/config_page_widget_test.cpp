@@ -41,6 +41,7 @@ protected:
     void SetUp() override
     {
         UiTest::SetUp();
+        useExampleMachine();
         writeShopLibraries();
     }
 
@@ -83,6 +84,12 @@ TEST_F(ConfigPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
     qobject_cast<QAbstractButton*>(form.control(StyleInverted))->click();
     EXPECT_TRUE(form.checked(HomesTop)) << "each radio pair is a group of its own";
 
+    form.setText(LeadIn, "");
+    window.showPage(PageId::Posts);
+    EXPECT_EQ(window.currentPage(), PageId::Configurations) << "a refused store keeps the page";
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Lead in radius can not be blank"});
+    EXPECT_FALSE(window.previewFrame()->isVisible());
+    form.setText(LeadIn, "0.25");
     window.showPage(PageId::Posts);
     EXPECT_EQ(window.currentPage(), PageId::Posts);
 }

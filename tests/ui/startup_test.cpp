@@ -61,7 +61,8 @@ TEST_F(StartupTest, LastPageThreeOpensConfigurationsWithoutThePreview)
 {
     home.write("korvanta.ini", "appname=my shop\r\nlastpage=3\r\n");
     EXPECT_EQ(run(), 0);
-    EXPECT_TRUE(messages.texts().empty());
+    ASSERT_FALSE(messages.texts().empty());
+    EXPECT_EQ(messages.texts().front(), "Maximum allowable heads is 4.") << "a settings file without heads";
     EXPECT_EQ(shownPage, PageId::Configurations);
     EXPECT_FALSE(previewShown);
     EXPECT_EQ(title, "MY SHOP 3.0.13");
