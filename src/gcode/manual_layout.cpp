@@ -26,20 +26,43 @@ float holeX(int variant, D fixtureX, const PlacedHole& p, bool offsetOn)
 }
 } // namespace
 
-std::vector<ManualHoleAt> layoutManualPost(const ManualJob& job, int side, int variant, float fixtureX,
-                                           bool secondPost)
+std::vector<ManualSlotPlace> manualSlotsFromTop(const ManualJob& job, int side)
 {
-    const auto& slots = job.placedHoles[side];
-    const bool offsetOn = job.offsetOn[side] == 1;
-    std::vector<ManualHoleAt> holes;
-    float gap = 0; // the gaps and lengths of the filled slots above, accumulated in single precision
+    std::vector<ManualSlotPlace> places;
+    float gap = 0;
+    const auto& slots = job.placedHoles[static_cast<size_t>(side)];
     for (size_t k = 0; k < slots.size(); ++k) {
         const PlacedHole& p = slots[k];
         if (!p.filled())
             continue;
-        holes.push_back({static_cast<int>(k), holeX(variant, fixtureX, p, offsetOn),
-                         holeY(variant, gs.startpos.y, job.material.length, gap, p)});
+        places.push_back({static_cast<int>(k), gap});
         gap = single(D(gap) + D(p.spacing) + D(p.hole.length));
+    }
+    return places;
+}
+
+std::vector<ManualHoleOnFace> manualHolesOnFace(const ManualJob& job, int side, float xOrigin, int direction)
+{
+    const bool offsetOn = job.offsetOn[static_cast<size_t>(side)] == 1;
+    const D middle = D(xOrigin) + D(job.material.width) / 2;
+    std::vector<ManualHoleOnFace> holes;
+    for (const ManualSlotPlace& place : manualSlotsFromTop(job, side)) {
+        const PlacedHole& p = job.placedHoles[static_cast<size_t>(side)][static_cast<size_t>(place.slot)];
+        const D x = middle + (offsetOn ? direction * D(p.offset) : 0.0);
+        holes.push_back({place.slot, single(x), single(D(job.material.length) - D(place.gap) - D(p.spacing))});
+    }
+    return holes;
+}
+
+std::vector<ManualHoleAt> layoutManualPost(const ManualJob& job, int side, int variant, float fixtureX,
+                                           bool secondPost)
+{
+    const bool offsetOn = job.offsetOn[side] == 1;
+    std::vector<ManualHoleAt> holes;
+    for (const ManualSlotPlace& place : manualSlotsFromTop(job, side)) {
+        const PlacedHole& p = job.placedHoles[side][static_cast<size_t>(place.slot)];
+        holes.push_back({place.slot, holeX(variant, fixtureX, p, offsetOn),
+                         holeY(variant, gs.startpos.y, job.material.length, place.gap, p)});
     }
     const bool descending = (variant == 4) != secondPost;
     if (descending)

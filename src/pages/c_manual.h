@@ -1,7 +1,10 @@
 #pragma once
 
+#include "gcode/output/job_records.h"
 #include "pages/manual_controls.h"
 #include "pages/tap_file_load.h"
+
+#include <array>
 
 class FileDialogs;
 class Messages;
@@ -42,9 +45,27 @@ public:
     void runManual();
 
 private:
+    int& count(int side);
+    void rebuildLists();
+    void fillHoleLists();
+    void emptySides();
+    void showOffsetToggle(int side);
+    void showSidesChoice();
+    bool readPlacedHole(int side, PlacedHole& hole);
+    int selectedSlot(int side) const;
+    void redraw();
+    void drawHoles(int side, int pen);
+    void clear();
+    void save();
+    LoadingPage loading();
+    void fillFromHeader(const RecordedChoices& choices);
+    void takeLoadedHoles(int side);
+
     Form& form_;
     Messages& messages_;
     FileDialogs& dialogs_;
     Sheet& window_;
     int display_ = 0;
+    int side2Count_ = 0;
+    std::array<int, 2> selectedRow_{-1, -1};
 };

@@ -71,6 +71,33 @@ TEST_F(ManualProgramTest, OffsetsShiftByVariant)
     EXPECT_EQ(x(1), 9.25f) << "offsets apply only while the side's toggle is on";
 }
 
+// The page draws the holes where the writer cuts them: each hangs its spacing below the one above.
+TEST_F(ManualProgramTest, HolesOnTheFaceHangFromTheHoleAbove)
+{
+    ManualJob page;
+    page.material = MaterialRecord{"POST", 72, 5, 0, 5, 0, 0};
+    const HoleRecord four{"RAIL 4", 4, 1.5f, 0.5f, 0}, six{"RAIL 6", 6, 1.5f, 0.5f, 0};
+    page.placedHoles[0][0] = {four, 6, 0.75f};
+    page.placedHoles[0][1] = {four, 10, 0};
+    page.placedHoles[0][2] = {four, 10, 0};
+    page.placedHoles[1][0] = {four, 6, 0.75f};
+    page.placedHoles[1][1] = {six, 10, 0};
+    page.placedHoles[1][2] = {four, 1, 0};
+    page.offsetOn = {1, 1};
+    const auto tops = [&](int side) {
+        std::vector<float> y;
+        for (const ManualHoleOnFace& h : manualHolesOnFace(page, side, 0, side == 0 ? 1 : -1))
+            y.push_back(h.y);
+        return y;
+    };
+    EXPECT_EQ(tops(0), (std::vector<float>{66, 52, 38}));
+    EXPECT_EQ(tops(1), (std::vector<float>{66, 52, 45})) << "a longer second hole reaches down to 46";
+    EXPECT_EQ(manualHolesOnFace(page, 0, 0, 1)[0].x, 3.25f) << "0.75 right of the face centre";
+    EXPECT_EQ(manualHolesOnFace(page, 1, 0, -1)[0].x, 1.75f) << "side 2 overlaid: 0.75 left";
+    page.offsetOn[0] = 0;
+    EXPECT_EQ(manualHolesOnFace(page, 0, 0, 1)[0].x, 2.5f);
+}
+
 TEST_F(ManualProgramTest, WorkedExampleInEveryVariant)
 {
     gs.cutatonce = 2;

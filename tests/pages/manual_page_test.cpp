@@ -1,0 +1,174 @@
+#include "pages/c_manual.h"
+
+#include "pages/c_automatic.h"
+#include "pages/shown_page.h"
+#include "settings/files.h"
+#include "settings/settings.h"
+#include "setupfile/current_tap_file.h"
+#include "support/page_fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace manual;
+
+namespace {
+
+class ManualPageTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        page.create();
+        show();
+        ASSERT_GE(form.selectByPrefix(MaterialList, "VINYL"), 0);
+        page.onMaterialSelected();
+    }
+    void show()
+    {
+        enterPage(PageId::Manual);
+        page.onShown();
+    }
+    void add(int side, const std::string& hole, const std::string& spacing, const std::string& offset = "")
+    {
+        form.setText(onSide(HoleList, side), hole);
+        form.setText(onSide(Spacing, side), spacing);
+        form.setText(onSide(Offset, side), offset);
+        page.onAddClicked(side);
+    }
+    void selectRow(int side, int row)
+    {
+        form.selectRow(onSide(Rows, side), row);
+        page.onRowSelected(side);
+    }
+    std::vector<std::string> rows(int side = 0) const { return form.itemTexts(onSide(Rows, side)); }
+
+    CManual page{form, messages, dialogs, window};
+};
+
+} // namespace
+
+TEST_F(ManualPageTest, AddChangeAndRemoveKeepTheRowsNumbered)
+{
+    page.onOffsetToggled(0);
+    add(0, "RAIL 4", "6", "0.75");
+    add(0, "Rail 3", "10");
+    add(0, "RAIL 4", "10");
+    EXPECT_EQ(rows(), (std::vector<std::string>{"#1 : RAIL 4X1.5 : 6.000 : 0.750", "#2 : Rail 3x1 : 10.000 : 0.000",
+                                                "#3 : RAIL 4X1.5 : 10.000 : 0.000"}));
+    selectRow(0, 1);
+    EXPECT_EQ(form.text(Spacing), "10.000");
+    form.setText(Spacing, "8");
+    page.onChangeClicked(0);
+    EXPECT_EQ(rows()[1], "#2 : Rail 3x1 : 8.000 : 0.000");
+
+    selectRow(0, 0);
+    page.onRemoveClicked(0);
+    EXPECT_EQ(rows(), (std::vector<std::string>{"#1 : Rail 3x1 : 8.000 : 0.000", "#2 : RAIL 4X1.5 : 10.000 : 0.000"}));
+    EXPECT_EQ(manualJob.side1HoleCount, 2);
+    EXPECT_EQ(form.text(HoleList), "(None)");
+    EXPECT_FALSE(form.enabled(Remove));
+
+    page.onOffsetToggled(0);
+    EXPECT_EQ(form.caption(OffsetToggle), "Offset");
+    EXPECT_EQ(rows()[0], "#1 : Rail 3x1 : 8.000 : None") << "the offsets stay stored while off";
+    selectRow(0, 1);
+    page.onOffsetToggled(0);
+    EXPECT_EQ(form.caption(OffsetToggle), "No Offset");
+    EXPECT_EQ(rows()[1], "#2 : RAIL 4X1.5 : 10.000 : 0.000");
+}
+
+TEST_F(ManualPageTest, AddRefusesWhatCannotBePlaced)
+{
+    add(0, "(None)", "6");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please select a hole type."});
+    EXPECT_TRUE(rows().empty()) << "no empty slot among the filled ones";
+    messages.clear();
+    add(0, "RAIL 4", "x");
+    add(0, "RAIL 4", "6", "abc");
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Spacing for hole must be a number.",
+                                                          "Offset amount must be a number."}));
+    for (int i = 0; i < kManualSlots; ++i)
+        manualJob.placedHoles[0][static_cast<size_t>(i)] = {exampleHole(), 0.01f, 0};
+    manualJob.side1HoleCount = kManualSlots;
+    messages.clear();
+    add(0, "RAIL 4", "1");
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Too many holes."});
+}
+
+TEST_F(ManualPageTest, RunWritesTheProgramThenTheJobList)
+{
+    page.runManual();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Must specify at least one hole on side 1."});
+    messages.clear();
+    add(0, "RAIL 4", "6");
+    add(0, "RAIL 4", "99");
+    page.runManual();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Hole 2 of side one lies outside the material."});
+    EXPECT_FALSE(home.exists("jobs.tap"));
+
+    selectRow(0, 1);
+    page.onRemoveClicked(0);
+    messages.clear();
+    page.runManual();
+    EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(filename, "ManualPost.tap");
+    EXPECT_TRUE(home.exists("ManualPost.tap"));
+    EXPECT_EQ(home.read("jobs.tap"), "L203 \"" + joinPath(home.path(), "ManualPost.tap") + "\"");
+    EXPECT_EQ(window.minimized, 1);
+}
+
+// More than sixteen holes a side, names in another letter case, and the sides and display the
+// file recorded all come back.
+TEST_F(ManualPageTest, SaveThenLoadBringsTheWholeJobBack)
+{
+    page.onOffsetToggled(1);
+    for (int i = 0; i < 20; ++i)
+        add(0, "Rail 3", "0.25");
+    form.setChecked(CutBothSides, true);
+    form.setChecked(CutOneSide, false);
+    page.onCutBothSidesClicked();
+    page.onOverlayClicked();
+    add(1, "RAIL 4", "6", "0.5");
+    dialogs.saveAnswer = home.file("Gate.tap");
+    page.onSaveClicked();
+    ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
+    std::string saved = home.read("Gate.tap");
+    home.write("Gate.tap", saved.replace(saved.find("h\"RAIL 4X1.5\""), 13, "h\"rail 4x1.5\""));
+
+    page.onClearClicked();
+    EXPECT_TRUE(rows().empty());
+    dialogs.openAnswer = home.file("Gate.tap");
+    page.onLoadClicked();
+    ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(rows().size(), 20u);
+    EXPECT_EQ(rows(1), std::vector<std::string>{"#1 : RAIL 4X1.5 : 6.000 : 0.500"}) << "the library's spelling";
+    EXPECT_TRUE(form.checked(CutBothSides));
+    EXPECT_EQ(page.display(), 1);
+    EXPECT_EQ(form.text(MaterialList), "VINYL 5X5");
+}
+
+TEST_F(ManualPageTest, FilesOfOtherPagesAreHandedOver)
+{
+    add(0, "RAIL 4", "6");
+    dialogs.saveAnswer = home.file("Manual.tap");
+    page.onSaveClicked();
+
+    home.write("Post.tap", "[File Created by Korvanta Software]\n\n[screen=Post\n");
+    dialogs.openAnswer = home.file("Post.tap");
+    page.onLoadClicked();
+    EXPECT_EQ(window.pagesShown, std::vector<PageId>{PageId::Posts});
+    EXPECT_TRUE(loadPending);
+    EXPECT_TRUE(rows().empty()) << "the Manual page is cleared";
+
+    loadPending = false;
+    window.pagesShown.clear();
+    MemoryForm postsForm;
+    CAutomatic other(postsForm, messages, dialogs, window);
+    other.create();
+    dialogs.openAnswer = home.file("Manual.tap");
+    other.onLoadClicked();
+    EXPECT_EQ(window.pagesShown, std::vector<PageId>{PageId::Manual});
+    show();
+    EXPECT_FALSE(loadPending);
+    EXPECT_EQ(rows(), std::vector<std::string>{"#1 : RAIL 4X1.5 : 6.000 : None"});
+}
