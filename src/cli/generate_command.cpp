@@ -2,6 +2,7 @@
 
 #include "cli/console_messages.h"
 #include "pages/c_automatic.h"
+#include "pages/c_manual.h"
 #include "pages/shown_page.h"
 #include "platform/recording_sheet.h"
 #include "platform/memory_form.h"
@@ -56,14 +57,20 @@ std::string absolute(const std::string& path)
     return error ? path : full.lexically_normal().string();
 }
 
-const char* pageCaption(PageId page)
+// Save on the page that took the file, as the operator would press it there.
+template <class Page>
+int saveOn(Page& page, ScriptedFileDialogs& dialogs, const GenerateRequest& request, ConsoleMessages& messages)
 {
-    return page == PageId::Manual ? "Manual" : "Rails";
+    if (messages.anyShown())
+        return 1;
+    dialogs.saveAnswer = request.target;
+    page.onSaveClicked();
+    return messages.anyShown() || dialogs.opened != 2 ? 1 : 0;
 }
 
-// Load then Save on a Posts page, as the operator would do it; a file of another page is handed
-// over to it, which the command reports.
-int regeneratePostFile(const GenerateRequest& request, ConsoleMessages& messages)
+// Load on a Posts page, then Save on the page that wrote the file: a Manual file is handed over
+// to a Manual page, which takes it when it is shown, as in the window.
+int regenerate(const GenerateRequest& request, ConsoleMessages& messages)
 {
     ScratchDrawList scratch;
     if (!scratch.ok()) {
@@ -73,24 +80,26 @@ int regeneratePostFile(const GenerateRequest& request, ConsoleMessages& messages
     MemoryForm form;
     ScriptedFileDialogs dialogs;
     RecordingSheet window;
-    CAutomatic page(form, messages, dialogs, window);
-    page.create();
+    CAutomatic posts(form, messages, dialogs, window);
+    posts.create();
     enterPage(PageId::Posts);
-    page.onShown();
-
+    posts.onShown();
     dialogs.openAnswer = request.source;
-    page.onLoadClicked();
-    if (!window.pagesShown.empty()) {
-        messages.show(filename + " was written by the " + pageCaption(window.pagesShown.back()) +
-                          " page; only programs of the Posts page can be regenerated.",
+    posts.onLoadClicked();
+    if (window.pagesShown.empty())
+        return saveOn(posts, dialogs, request, messages);
+    if (window.pagesShown.back() != PageId::Manual) {
+        messages.show(filename + " was written by the Rails page; only programs of the Posts and Manual pages can be "
+                                 "regenerated.",
                       MessageIcon::None);
         return 1;
     }
-    if (messages.anyShown())
-        return 1;
-    dialogs.saveAnswer = request.target;
-    page.onSaveClicked();
-    return messages.anyShown() || dialogs.opened != 2 ? 1 : 0;
+    MemoryForm manualForm;
+    CManual manual(manualForm, messages, dialogs, window);
+    manual.create();
+    enterPage(PageId::Manual);
+    manual.onShown();
+    return saveOn(manual, dialogs, request, messages);
 }
 
 } // namespace
@@ -109,5 +118,5 @@ int runGenerate(const GenerateRequest& request, std::ostream& err)
         messages.show("Unable to open " + full.source, MessageIcon::None);
         return 1;
     }
-    return regeneratePostFile(full, messages);
+    return regenerate(full, messages);
 }

@@ -71,6 +71,27 @@ TEST_F(GenerateCommandTest, RegeneratesAPostProgramByteForByte)
     EXPECT_FALSE(home.exists("korvanta.ini.bak"));
 }
 
+// A Manual program is handed to a Manual page, which takes its sides and display from the file.
+TEST_F(GenerateCommandTest, RegeneratesManualProgramsOfEveryVariant)
+{
+    writeFileAtomically(libraryFilePath(LibraryKind::Holes),
+                        toLibraryFileBytes(encodeRecord(HoleRecord{"RAIL 4", 4, 1.5f, 0.5f, 0}) +
+                                           encodeRecord(HoleRecord{"RAIL 3", 3, 1.5f, 0.5f, 0})));
+    for (int variant = 1; variant <= 4; ++variant) {
+        for (int sides = 1; sides <= 2; ++sides) {
+            const std::string name = "v" + std::to_string(variant) + "-sides" + std::to_string(sides) + ".tap";
+            home.write("source.tap", readGolden("programs/manual/" + name));
+            EXPECT_EQ(generate("generate source.tap --out target.tap"), 0) << name << ": " << errors();
+            const std::string target = home.read("target.tap");
+            expectMatchesGolden("cli/regenerated-manual-" + name, target);
+            // The source left slot 2 of side 1 empty; loaded, the holes close up and cut the same.
+            std::string source = withUpperCaseSpindles(readGolden("programs/manual/" + name));
+            source.replace(source.find("[side0hole3="), 12, "[side0hole2=");
+            EXPECT_TRUE(target == source) << name;
+        }
+    }
+}
+
 TEST_F(GenerateCommandTest, UsesTheSettingsOfTheHomeFolder)
 {
     const std::string elsewhere = home.file("elsewhere");
@@ -90,13 +111,13 @@ TEST_F(GenerateCommandTest, FailuresSayWhyAndExitWithOne)
         std::string error;
     };
     home.write("foreign.tap", "G90\nG0 X1 \n");
-    home.write("manual.tap", "[screen=Manual\n");
+    home.write("rail.tap", "[screen=Rail\n");
     home.write("broken.tap", "[screen=Post\n[bogus=1\n");
     const std::vector<Case> cases = {
         {"generate missing.tap --out t.tap", "Unable to open " + home.file("missing.tap") + "\n"},
         {"generate foreign.tap --out t.tap", "Error Loading foreign.tap.\nFile Not Created with Korvanta Software.\n"},
-        {"generate manual.tap --out t.tap",
-         "manual.tap was written by the Manual page; only programs of the Posts page can be regenerated.\n"},
+        {"generate rail.tap --out t.tap",
+         "rail.tap was written by the Rails page; only programs of the Posts and Manual pages can be regenerated.\n"},
         {"generate broken.tap --out t.tap", "Error reading " + home.file("broken.tap") + "\nLoad Failed\n"},
         {"generate source.tap --out missing/t.tap", "Please check the path under the configuration tab\n"},
         {"generate source.tap --home nowhere --out t.tap", "Unable to read KORVANTA.INI file.\n"},
