@@ -1,9 +1,11 @@
 // Program generation throughput on the largest jobs: our buffered writer (to a file, through the
 // temporary file), the same program written the classic way with one fprintf per word, and a
-// plain write of the finished bytes. Then the time a page takes to list a large library.
+// plain write of the finished bytes. Then the time a page takes to list a large library, and one
+// redraw of the largest Manual job.
 #include "fprintf_output.h"
 #include "largest_jobs.h"
 #include "list_filling.h"
+#include "manual_redraw.h"
 
 #include "gcode/hole_routine.h"
 #include "gcode/manual_program.h"
@@ -143,6 +145,7 @@ int main(int argc, char** argv)
     }
 
     registerListFilling(folder.string());
+    registerManualRedraw(folder.string());
 
     benchmark::Initialize(&argc, argv);
     RatioReporter reporter;
@@ -157,6 +160,8 @@ int main(int argc, char** argv)
         std::printf("ratio fprintf/ours: %.2f\n", classicTime / oursTime);
         std::printf("ratio ours/plain-write: %.2f\n", oursTime / plainTime);
     }
+    if (const double redraw = reporter.seconds[kManualRedrawName]; redraw > 0)
+        std::printf("redraw 1000 holes a side: %.1f ms\n", redraw * 1000);
     benchmark::Shutdown();
     std::filesystem::remove_all(folder);
     return 0;
