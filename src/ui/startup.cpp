@@ -5,6 +5,7 @@
 #include "settings/settings.h"
 #include "ui/config_page.h"
 #include "ui/main_window.h"
+#include "ui/manual_page.h"
 #include "ui/posts_page.h"
 #include "ui/text.h"
 
@@ -35,6 +36,7 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
     } else {
         MainWindow window(windowTitle(), pageFromNumber(gs.lastpage), icon, messages);
         PostsPage posts(window);
+        ManualPage manual(window);
         ConfigPage configurations(window);
         runWindow(window);
     }
