@@ -135,8 +135,11 @@ TEST_F(ManualPageTest, SaveThenLoadBringsTheWholeJobBack)
     std::string saved = home.read("Gate.tap");
     home.write("Gate.tap", saved.replace(saved.find("h\"RAIL 4X1.5\""), 13, "h\"rail 4x1.5\""));
 
+    postJob.side[0].holeCount = 5;
+    railJob.materialName = "RAIL 2X6";
     page.onClearClicked();
     EXPECT_TRUE(rows().empty());
+    EXPECT_TRUE(isUnset(postJob.side[0].holeCount) && railJob.materialName.empty()) << "Clear resets the patterns";
     dialogs.openAnswer = home.file("Gate.tap");
     page.onLoadClicked();
     ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
