@@ -9,7 +9,7 @@ using namespace posts;
 
 CAutomatic::CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window)
     : form_(form), messages_(messages), dialogs_(dialogs), window_(window),
-      sides_(form, messages, viewOf(postJob), kChoices)
+      sides_(form, messages, viewOf(postJob), kSides, kChoices)
 {
 }
 

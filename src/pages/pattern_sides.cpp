@@ -10,20 +10,31 @@ using namespace pattern;
 
 namespace {
 
-// Side 2's controls that take part only while both sides are cut.
-constexpr ControlId kSide2Controls[] = {HoleList, HoleListLabel, Distance, DistanceLabel, Spacing,
-                                        SpacingLabel, Holes, HolesLabel, UseOffsetting, NoOffsetting,
-                                        OffsetAmountLabel, OffsetAmount, Alternate};
-
 constexpr NumberField kOffsetAmount{OffsetAmount, kSigned, NumberKind::Length, nullptr, "Offset amount must be a number."};
 
 size_t index(int side) { return side == 1 ? 1 : 0; }
 
 } // namespace
 
-PatternSides::PatternSides(Form& form, Messages& messages, PatternJobView job, ChoiceControls choices)
-    : form_(form), messages_(messages), job_(job), choices_(choices)
+PatternSides::PatternSides(Form& form, Messages& messages, PatternJobView job, std::array<SideControls, 2> controls,
+                           ChoiceControls choices)
+    : form_(form), messages_(messages), job_(job), controls_(controls), choices_(choices)
 {
+}
+
+ControlId PatternSides::idOf(ControlId SideControls::*control, int side) const
+{
+    return controls_[index(side)].*control;
+}
+
+// A rule names side 1's field; the same field of the other side is found by its place.
+ControlId PatternSides::fieldOf(const NumberField& rule, int side) const
+{
+    for (auto control : kEverySideControl) {
+        if (controls_[0].*control == rule.id)
+            return idOf(control, side);
+    }
+    return rule.id;
 }
 
 template <class Value>
@@ -35,7 +46,7 @@ bool PatternSides::commitField(const NumberField& rule, Value PatternSide::*valu
     assignNumber(rule, text, sideAt(0).*value);
     if (!bothSides())
         return true;
-    const ControlId field2 = onSide(rule.id, 1);
+    const ControlId field2 = fieldOf(rule, 1);
     if (form_.text(field2).empty()) {
         form_.setText(field2, text);
     } else if (!checkNumberField(form_, messages_, rule, FieldCheck::Leave, text, field2)) {
@@ -50,7 +61,7 @@ bool PatternSides::collectField(const NumberField& rule, Value PatternSide::*val
 {
     std::string text;
     for (int side = 0; side < (bothSides() ? 2 : 1); ++side) {
-        if (!checkNumberField(form_, messages_, rule, FieldCheck::Collect, text, onSide(rule.id, side)))
+        if (!checkNumberField(form_, messages_, rule, FieldCheck::Collect, text, fieldOf(rule, side)))
             return false;
         assignNumber(rule, text, sideAt(side).*value);
     }
@@ -65,7 +76,7 @@ template bool PatternSides::collectField<int>(const NumberField&, int PatternSid
 // Side 1 without a text or an amount takes 0, side 2 without a text takes side 1's amount.
 bool PatternSides::takeOffsetAmount(int side)
 {
-    const ControlId field = onSide(OffsetAmount, side);
+    const ControlId field = idOf(&SideControls::offsetAmount, side);
     float& amount = amountAt(side);
     const bool empty = form_.text(field).empty() || (side == 0 && isUnset(amount));
     if (empty) {
@@ -95,14 +106,14 @@ bool PatternSides::collectOffsets()
             continue;
         if (!takeOffsetAmount(side))
             return false;
-        sideAt(side).alternateOffset = form_.checked(onSide(Alternate, side)) ? 1 : 0;
+        sideAt(side).alternateOffset = form_.checked(idOf(&SideControls::alternate, side)) ? 1 : 0;
     }
     return true;
 }
 
 bool PatternSides::takeListRecord(int side)
 {
-    const HoleRecord* hole = libraryRecord(holeList, form_.selectedRecord(onSide(HoleList, side)));
+    const HoleRecord* hole = libraryRecord(holeList, form_.selectedRecord(idOf(&SideControls::holeList, side)));
     if (!hole)
         return false;
     job_.holeType[index(side)] = *hole;
@@ -117,7 +128,7 @@ void PatternSides::takeSelectedHoles()
         return;
     takeListRecord(1);
     if (job_.holeName[1].empty()) {
-        form_.selectByPrefix(onSide(HoleList, 1), job_.holeName[0]);
+        form_.selectByPrefix(idOf(&SideControls::holeList, 1), job_.holeName[0]);
         job_.holeType[1] = job_.holeType[0];
         job_.holeName[1] = job_.holeName[0];
     }
@@ -125,14 +136,14 @@ void PatternSides::takeSelectedHoles()
 
 void PatternSides::takeSide2HoleText()
 {
-    job_.holeName[1] = form_.text(onSide(HoleList, 1)).substr(0, kNameLimit);
+    job_.holeName[1] = form_.text(idOf(&SideControls::holeList, 1)).substr(0, kNameLimit);
 }
 
 void PatternSides::takeAlternateBoxes()
 {
-    sideAt(0).alternateOffset = form_.checked(Alternate) ? 1 : 0;
+    sideAt(0).alternateOffset = form_.checked(idOf(&SideControls::alternate, 0)) ? 1 : 0;
     if (bothSides())
-        sideAt(1).alternateOffset = form_.checked(onSide(Alternate, 1)) ? 1 : 0;
+        sideAt(1).alternateOffset = form_.checked(idOf(&SideControls::alternate, 1)) ? 1 : 0;
 }
 
 void PatternSides::useOffsetting(int side)
@@ -160,20 +171,21 @@ void PatternSides::showOffsetting(int side)
 {
     const PatternSide& s = sideAt(side);
     const bool on = s.useOffsetting == 1;
-    form_.setVisible(onSide(UseOffsetting, side), !on);
-    for (ControlId id : {NoOffsetting, OffsetAmountLabel, OffsetAmount, Alternate})
-        form_.setVisible(onSide(id, side), on);
+    form_.setVisible(idOf(&SideControls::useOffsetting, side), !on);
+    for (auto control : {&SideControls::noOffsetting, &SideControls::offsetAmountLabel, &SideControls::offsetAmount,
+                         &SideControls::alternate})
+        form_.setVisible(idOf(control, side), on);
     if (on)
-        showLength(form_, onSide(OffsetAmount, side), amountAt(side));
+        showLength(form_, idOf(&SideControls::offsetAmount, side), amountAt(side));
     else
-        form_.setText(onSide(OffsetAmount, side), "");
-    form_.setChecked(onSide(Alternate, side), on && s.alternateOffset == 1);
+        form_.setText(idOf(&SideControls::offsetAmount, side), "");
+    form_.setChecked(idOf(&SideControls::alternate, side), on && s.alternateOffset == 1);
 }
 
 void PatternSides::setSide2Enabled(bool enabled)
 {
-    for (ControlId id : kSide2Controls)
-        form_.setEnabled(onSide(id, 1), enabled);
+    for (auto control : kEverySideControl)
+        form_.setEnabled(idOf(control, 1), enabled);
     form_.setVisible(choices_.overlay, enabled);
     form_.setVisible(choices_.apart, enabled);
 }
@@ -187,23 +199,23 @@ void PatternSides::oneSideMode()
 void PatternSides::cutBothSides()
 {
     job_.sides = 2;
-    const ControlId list2 = onSide(HoleList, 1);
+    const ControlId list2 = idOf(&SideControls::holeList, 1);
     if (job_.holeName[1].empty() && form_.text(list2).empty()) {
         job_.holeType[1] = job_.holeType[0];
         job_.holeName[1] = job_.holeName[0];
     }
     PatternSide& side1 = sideAt(0);
     PatternSide& side2 = sideAt(1);
-    if (form_.text(onSide(Distance, 1)).empty()) {
+    if (form_.text(idOf(&SideControls::distance, 1)).empty()) {
         side2.distanceFromTop = side1.distanceFromTop;
-        showLength(form_, onSide(Distance, 1), side2.distanceFromTop);
+        showLength(form_, idOf(&SideControls::distance, 1), side2.distanceFromTop);
     }
-    if (form_.text(onSide(Spacing, 1)).empty()) {
+    if (form_.text(idOf(&SideControls::spacing, 1)).empty()) {
         side2.spacing = side1.spacing;
-        showLength(form_, onSide(Spacing, 1), side2.spacing);
+        showLength(form_, idOf(&SideControls::spacing, 1), side2.spacing);
     }
-    if (form_.text(onSide(Holes, 1)).empty()) {
-        form_.setText(onSide(Holes, 1), form_.text(Holes));
+    if (form_.text(idOf(&SideControls::holes, 1)).empty()) {
+        form_.setText(idOf(&SideControls::holes, 1), form_.text(idOf(&SideControls::holes, 0)));
         side2.holeCount = side1.holeCount;
     }
     showSidesChoice();
@@ -220,7 +232,7 @@ void PatternSides::showSidesChoice()
     setSide2Enabled(both);
     if (!both || job_.holeName[1].empty())
         return;
-    const ControlId list2 = onSide(HoleList, 1);
+    const ControlId list2 = idOf(&SideControls::holeList, 1);
     form_.setText(list2, job_.holeName[1]);
     const int row = form_.selectByPrefix(list2, job_.holeName[1]);
     if (row >= 0 && job_.holeType[1].name.empty()) {
@@ -233,9 +245,9 @@ void PatternSides::showPattern()
 {
     for (int side = 0; side < 2; ++side) {
         const PatternSide& s = sideAt(side);
-        showLength(form_, onSide(Distance, side), s.distanceFromTop);
-        showLength(form_, onSide(Spacing, side), s.spacing);
-        showCount(form_, onSide(Holes, side), s.holeCount);
+        showLength(form_, idOf(&SideControls::distance, side), s.distanceFromTop);
+        showLength(form_, idOf(&SideControls::spacing, side), s.spacing);
+        showCount(form_, idOf(&SideControls::holes, side), s.holeCount);
         showOffsetting(side);
     }
     showSidesChoice();
@@ -244,7 +256,7 @@ void PatternSides::showPattern()
 void PatternSides::selectHoleNames()
 {
     for (int side = 0; side < 2; ++side) {
-        const ControlId list = onSide(HoleList, side);
+        const ControlId list = idOf(&SideControls::holeList, side);
         const std::string& name = job_.holeName[index(side)];
         form_.setText(list, name);
         if (!name.empty())
@@ -254,8 +266,8 @@ void PatternSides::selectHoleNames()
 
 void PatternSides::clearPattern()
 {
-    form_.setText(HoleList, "");
-    form_.setText(onSide(HoleList, 1), "");
+    form_.setText(idOf(&SideControls::holeList, 0), "");
+    form_.setText(idOf(&SideControls::holeList, 1), "");
     job_.holeType = {};
     job_.holeName = {};
     for (int side = 0; side < 2; ++side) {
@@ -263,8 +275,8 @@ void PatternSides::clearPattern()
         s.distanceFromTop = s.spacing = kUnsetLength;
         s.holeCount = kUnsetCount;
         amountAt(side) = kUnsetLength;
-        for (ControlId id : {Holes, Distance, Spacing})
-            form_.setText(onSide(id, side), "");
+        for (auto control : {&SideControls::holes, &SideControls::distance, &SideControls::spacing})
+            form_.setText(idOf(control, side), "");
         s.useOffsetting = 0;
         s.alternateOffset = 0;
         showOffsetting(side);
@@ -275,7 +287,7 @@ void PatternSides::storeTypedPattern(const NumberField& distance, const NumberFi
 {
     for (int side = 0; side < (bothSides() ? 2 : 1); ++side) {
         const auto typed = [&](const NumberField& rule) {
-            const std::string text = form_.text(onSide(rule.id, side));
+            const std::string text = form_.text(fieldOf(rule, side));
             if (text.empty())
                 return kUnsetLength;
             return IsNumberText(text, rule.mode) ? leadingFloat(text) : 0.0f;

@@ -53,7 +53,8 @@ struct Slope {
 // display choices, and their drawing. The page keeps its own controls and its whole-job actions.
 class PatternSides {
 public:
-    PatternSides(Form& form, Messages& messages, PatternJobView job, pattern::ChoiceControls choices);
+    PatternSides(Form& form, Messages& messages, PatternJobView job, std::array<pattern::SideControls, 2> controls,
+                 pattern::ChoiceControls choices);
 
     // 1 Overlay Sides, 0 Display Sides Apart.
     int display() const { return display_; }
@@ -106,12 +107,15 @@ private:
     bool takeOffsetAmount(int side);
     bool takeListRecord(int side);
     void setSide2Enabled(bool enabled);
+    ControlId idOf(ControlId pattern::SideControls::*control, int side) const;
+    ControlId fieldOf(const NumberField& rule, int side) const;
     PatternSide& sideAt(int side) const { return *job_.side[side == 1 ? 1 : 0]; }
     float& amountAt(int side) const { return *job_.amount[side == 1 ? 1 : 0]; }
 
     Form& form_;
     Messages& messages_;
     PatternJobView job_;
+    std::array<pattern::SideControls, 2> controls_;
     pattern::ChoiceControls choices_;
     int display_ = 1;
 };

@@ -4,6 +4,9 @@
 #include "pages/pattern_side_controls.h"
 #include "settings/text_helpers.h"
 
+#include <array>
+#include "settings/text_helpers.h"
+
 // The controls of the Posts page: its own, and the two pattern sides.
 namespace posts {
 
@@ -22,6 +25,7 @@ inline constexpr ControlId Run = 10;
 inline constexpr ControlId Clear = 11;
 
 inline constexpr ChoiceControls kChoices{CutOneSide, CutBothSides, Overlay, Apart};
+inline constexpr std::array<SideControls, 2> kSides{sideControls(0), sideControls(1)};
 
 // The pattern's number fields of either side, in the order Run collects them. Spacing may be
 // negative; leaving it words its refusal apart from Run.

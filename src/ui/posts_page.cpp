@@ -28,8 +28,8 @@ QWidget* PostsPage::build()
     b.label("Select Post Material:", 14, 19, 90, 8);
     b.editableList(MaterialList, 108, 17, 160, 14);
 
-    buildPatternSide(b, 0, 7);
-    buildPatternSide(b, 1, 180);
+    buildPatternSide(b, kSides[0], 0, 7);
+    buildPatternSide(b, kSides[1], 1, 180);
 
     b.label("Current Tap File:", 7, 198, 68, 8);
     b.lineEdit(CurrentTapFile, 76, 196, 190, 12, true);
@@ -54,7 +54,7 @@ QWidget* PostsPage::build()
 void PostsPage::bind()
 {
     CAutomatic& l = logic_;
-    bindPatternSides(form_, l);
+    bindPatternSides(form_, kSides, l);
     form_.onSelectionChanged(MaterialList, [&l] { l.onMaterialSelected(); });
     form_.onClicked(CutOneSide, [&l] { l.onCutOneSideClicked(); });
     form_.onClicked(CutBothSides, [&l] { l.onCutBothSidesClicked(); });
