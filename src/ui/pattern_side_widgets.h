@@ -8,11 +8,11 @@ class PageBuilder;
 class PatternSideEvents;
 class QtForm;
 
-// The widgets of one side of a hole pattern, under the page's ids for that side, as the Posts
-// and Rails pages show them: the hole list, Distance from Top, Spacing, Number of Holes, the offsetting buttons, the amount and the
-// Alternate Offset box, in a group box whose left edge is at left (dialog units). The rows from
-// the hole list to Number of Holes start at top; rowsBelow more rows of 16 units are left free
-// under Number of Holes for the page's own fields of the side.
+// The widgets of one side of a hole pattern under the page's ids for that side, as the Posts and
+// Rails pages show them: the hole list, Distance from Top, Spacing, Number of Holes, the
+// offsetting buttons, the amount and the Alternate Offset box, in a group box whose left edge is
+// at left (dialog units). The rows from the hole list to Number of Holes start at top; rowsBelow
+// more rows of 16 units are left free under Number of Holes for the page's own fields of the side.
 void buildPatternSide(PageBuilder& builder, const pattern::SideControls& ids, int side, int left, int top = 40,
                       int rowsBelow = 0);
 
