@@ -3,6 +3,7 @@
 #include "cli/console_messages.h"
 #include "pages/c_automatic.h"
 #include "pages/c_manual.h"
+#include "pages/c_rails.h"
 #include "pages/shown_page.h"
 #include "platform/recording_sheet.h"
 #include "platform/memory_form.h"
@@ -68,8 +69,8 @@ int saveOn(Page& page, ScriptedFileDialogs& dialogs, const GenerateRequest& requ
     return messages.anyShown() || dialogs.opened != 2 ? 1 : 0;
 }
 
-// Load on a Posts page, then Save on the page that wrote the file: a Manual file is handed over
-// to a Manual page, which takes it when it is shown, as in the window.
+// Load on a Posts page, then Save on the page that wrote the file: a Manual or Rail file is
+// handed over to its page, which takes it when it is shown, as in the window.
 int regenerate(const GenerateRequest& request, ConsoleMessages& messages)
 {
     ScratchDrawList scratch;
@@ -88,11 +89,13 @@ int regenerate(const GenerateRequest& request, ConsoleMessages& messages)
     posts.onLoadClicked();
     if (window.pagesShown.empty())
         return saveOn(posts, dialogs, request, messages);
-    if (window.pagesShown.back() != PageId::Manual) {
-        messages.show(filename + " was written by the Rails page; only programs of the Posts and Manual pages can be "
-                                 "regenerated.",
-                      MessageIcon::None);
-        return 1;
+    if (window.pagesShown.back() == PageId::Rails) {
+        MemoryForm railsForm;
+        CRails rails(railsForm, messages, dialogs, window);
+        rails.create();
+        enterPage(PageId::Rails);
+        rails.onShown();
+        return saveOn(rails, dialogs, request, messages);
     }
     MemoryForm manualForm;
     CManual manual(manualForm, messages, dialogs, window);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gcode/job_checks.h"
 #include "gcode/output/job_records.h"
 #include "pages/pattern_sides.h"
 #include "pages/rails_controls.h"
@@ -47,9 +48,33 @@ public:
     void runRails();
 
 private:
+    RailSide& side(int index) { return railJob.side[index == 1 ? 1 : 0]; }
+    float holeLength(int index) const;
+    float spacingOf(int index) const;
+    void takeSlope();
+    void mirrorSlope();
+    bool readRise(ControlId field, float& value, const char* message);
+    void measure(int index);
+    bool checkRailLayout(int index);
+    bool checkFit(int index);
+    bool layOut(int index);
+    void addOrRemoveHoles(int index, int count);
+    void spacingHandler();
+    void redraw();
+    void clear();
+    void showJob();
+    void save();
+    LoadingPage loading();
+    void fillFromHeader(const RecordedChoices& choices);
+    bool runChecks(const HoleSuffixes& suffixes);
+
     Form& form_;
     Messages& messages_;
     FileDialogs& dialogs_;
     Sheet& window_;
     PatternSides sides_;
+    SavedPatternJob<RailJob> saved_;
+    std::array<int, 2> previousCount_{0, 0};
+    bool makeEqual_ = false;
+    bool leaving_ = false;
 };

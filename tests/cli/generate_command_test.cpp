@@ -92,6 +92,34 @@ TEST_F(GenerateCommandTest, RegeneratesManualProgramsOfEveryVariant)
     }
 }
 
+TEST_F(GenerateCommandTest, RegeneratesRailProgramsLevelAndSloped)
+{
+    writeFileAtomically(libraryFilePath(LibraryKind::Materials),
+                        toLibraryFileBytes(encodeRecord(MaterialRecord{"RAIL 2X6", 48, 5, 2, 3.5f, 0, 0})));
+    writeFileAtomically(libraryFilePath(LibraryKind::Holes),
+                        toLibraryFileBytes(encodeRecord(HoleRecord{"SLOT 4", 4, 1.5f, 0.5f, 0}) +
+                                           encodeRecord(HoleRecord{"SLOT 3", 3, 1, 0.375f, 0})));
+    std::vector<std::string> names;
+    for (int variant = 1; variant <= 4; ++variant) {
+        for (int sides = 1; sides <= 2; ++sides)
+            names.push_back("v" + std::to_string(variant) + "-sides" + std::to_string(sides) + ".tap");
+    }
+    names.push_back("level.tap");
+    for (const std::string& name : names) {
+        home.write("source.tap", readGolden("programs/rail/" + name));
+        EXPECT_EQ(generate("generate source.tap --out target.tap"), 0) << name << ": " << errors();
+        expectMatchesGolden("cli/regenerated-rail-" + name, home.read("target.tap"));
+        EXPECT_EQ(bodyLines(home.read("target.tap")), bodyLines(withUpperCaseSpindles(readGolden("programs/rail/" + name))))
+            << name;
+    }
+    // Rise 3 over run 4 on the rail 2 thick: the holes stretch as the writer's sloped program has them.
+    std::string sloped = readGolden("programs/rail/level.tap");
+    sloped.replace(sloped.find(" d0.000 r0.000"), 14, " d4.000 r3.000");
+    home.write("source.tap", sloped);
+    EXPECT_EQ(generate("generate source.tap --out target.tap"), 0) << errors();
+    EXPECT_EQ(bodyLines(home.read("target.tap")), bodyLines(withUpperCaseSpindles(readGolden("programs/rail/sloped.tap"))));
+}
+
 TEST_F(GenerateCommandTest, UsesTheSettingsOfTheHomeFolder)
 {
     const std::string elsewhere = home.file("elsewhere");
@@ -111,13 +139,12 @@ TEST_F(GenerateCommandTest, FailuresSayWhyAndExitWithOne)
         std::string error;
     };
     home.write("foreign.tap", "G90\nG0 X1 \n");
-    home.write("rail.tap", "[screen=Rail\n");
+    home.write("gate.tap", "[screen=Gate\n[config=c1\n");
     home.write("broken.tap", "[screen=Post\n[bogus=1\n");
     const std::vector<Case> cases = {
         {"generate missing.tap --out t.tap", "Unable to open " + home.file("missing.tap") + "\n"},
         {"generate foreign.tap --out t.tap", "Error Loading foreign.tap.\nFile Not Created with Korvanta Software.\n"},
-        {"generate rail.tap --out t.tap",
-         "rail.tap was written by the Rails page; only programs of the Posts and Manual pages can be regenerated.\n"},
+        {"generate gate.tap --out t.tap", "Error Loading gate.tap.\nFile Not Created with Korvanta Software.\n"},
         {"generate broken.tap --out t.tap", "Error reading " + home.file("broken.tap") + "\nLoad Failed\n"},
         {"generate source.tap --out missing/t.tap", "Please check the path under the configuration tab\n"},
         {"generate source.tap --home nowhere --out t.tap", "Unable to read KORVANTA.INI file.\n"},

@@ -1,0 +1,271 @@
+// The Rails page's whole-job actions: the job check, Run, Save, Load, Clear, and the page being
+// shown and left.
+#include "pages/c_rails.h"
+
+#include "gcode/hole_routine.h"
+#include "gcode/job_list.h"
+#include "gcode/pattern_program.h"
+#include "gcode/run_checks.h"
+#include "platform/messages.h"
+#include "platform/sheet.h"
+#include "preview/handover.h"
+#include "settings/numbers.h"
+#include "setupfile/current_tap_file.h"
+#include "setupfile/tap_file_dialogs.h"
+
+using namespace rails;
+
+namespace {
+
+using K = NumberKind;
+
+constexpr NumberField kHolesField{kSides[0].holes, kUnsigned, K::Count, "Must Specify Numer of Holes to Cut.",
+                                  "Number of Holes to cut must be a positive number."};
+constexpr NumberField kDistanceField{kSides[0].distance, kUnsigned, K::Length, "Must Specify Distance to First Hole.",
+                                     "Distance to First Hole must be a positive number."};
+constexpr NumberField kSpacingField{kSides[0].spacing, kSigned, K::Length, "Must specify a space between holes.",
+                                    "Spacing between holes must be a legitimate number."};
+constexpr NumberField kOffsetField{kSides[0].offsetAmount, kSigned, K::Length, "Must Specify an offset or turn it off.",
+                                   "Offset amount must be a number."};
+constexpr NumberField kRiseField{kRailFields[0].rise, kUnsigned, K::Length, nullptr,
+                                 "Amount of Rise must be a positive number."};
+constexpr NumberField kRunField{kRailFields[0].run, kUnsigned, K::Length, nullptr,
+                                "Amount of Run must be a positive number."};
+
+template <class Record>
+const Record* selected(Form& form, ControlId list, const std::vector<Record>& library)
+{
+    return libraryRecord(library, resolveListRecord(form, list));
+}
+
+} // namespace
+
+bool CRails::collectRailJob()
+{
+    const MaterialRecord* material = selected(form_, MaterialList, materialList);
+    if (!material) {
+        messages_.show("Must Select a Material.");
+        return false;
+    }
+    railJob.material = *material;
+    railJob.materialName = material->name;
+    for (int s = 0; s < (railJob.sides == 2 ? 2 : 1); ++s) {
+        const HoleRecord* hole = selected(form_, kSides[static_cast<size_t>(s)].holeList, holeList);
+        if (!hole) {
+            messages_.show("Must Select a Hole.");
+            return false;
+        }
+        railJob.holeType[static_cast<size_t>(s)] = *hole;
+        railJob.holeName[static_cast<size_t>(s)] = hole->name;
+    }
+    if (!sides_.collectField(kHolesField, &PatternSide::holeCount) ||
+        !sides_.collectField(kDistanceField, &PatternSide::distanceFromTop))
+        return false;
+    std::string text;
+    if (!checkNumberField(form_, messages_, kSpacingField, FieldCheck::Collect, text))
+        return false;
+    assignNumber(kSpacingField, text, side(0).spacing);
+    if (side(0).useOffsetting == 1) {
+        if (!checkNumberField(form_, messages_, kOffsetField, FieldCheck::Collect, text))
+            return false;
+        assignNumber(kOffsetField, text, railJob.offsetAmount(0));
+        side(0).alternateOffset = form_.checked(kSides[0].alternate) ? 1 : 0;
+    }
+    for (const auto& [rule, value] : {std::pair{&kRiseField, &railJob.rise}, {&kRunField, &railJob.run}}) {
+        if (!checkNumberField(form_, messages_, *rule, FieldCheck::Collect, text))
+            return false;
+        *value = text.empty() ? 0.0f : leadingFloat(text);
+    }
+    railJob.sides = form_.checked(CutOneSide) ? 1 : 2;
+    sharedSides = railJob.sides;
+    const std::string total = form_.text(TotalPosts);
+    totalPosts = IsNumberText(total, kUnsigned) ? leadingInt(total) : 0;
+    showLength(form_, kSides[0].spacing, side(0).spacing);
+    return true;
+}
+
+// The settings without feed rates, the hole types on their stretched lengths, where every hole
+// is cut; a settings failure lets the hole types be checked too.
+bool CRails::runChecks(const HoleSuffixes& suffixes)
+{
+    const bool settingsOk = checkSettings(false, messages_);
+    return checkRailHoleTypes(railJob, suffixes, messages_) && settingsOk && checkRailPlacement(railJob, messages_);
+}
+
+void CRails::runRails()
+{
+    if (form_.text(CurrentTapFile).empty())
+        filename = "Rail.tap";
+    if (!collectRailJob() || !runChecks({"", ", side two."}))
+        return;
+    // The job list names the program only once the program is written.
+    if (!writeRailProgram(railJob, display(), messages_) || !writeJobList(railJob.sides, messages_))
+        return;
+    if (gs.autoexit != 0)
+        window_.closeWindow();
+    else
+        window_.minimizeWindow();
+}
+
+void CRails::onRunClicked()
+{
+    runRails();
+}
+
+void CRails::save()
+{
+    if (collectRailJob() && runChecks({"", ", side two."}) && askSaveTapFile(dialogs_))
+        writeRailProgram(railJob, display(), messages_);
+    form_.setText(CurrentTapFile, currentTapFileText());
+}
+
+void CRails::onSaveClicked()
+{
+    save();
+}
+
+void CRails::clear()
+{
+    refillLists(LibraryKind::Materials, form_, {MaterialList});
+    refillLists(LibraryKind::Holes, form_, {kSides[0].holeList, kSides[1].holeList});
+    form_.setText(MaterialList, "");
+    railJob.material = MaterialRecord{"", kUnsetLength, kUnsetLength, kUnsetLength, kUnsetLength, 0, 0};
+    railJob.materialName.clear();
+    sides_.clearPattern();
+    for (int s = 0; s < 2; ++s) {
+        side(s).distanceFromBottom = kUnsetLength;
+        for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
+            form_.setText(kRailFields[static_cast<size_t>(s)].*field, "");
+        previousCount_[static_cast<size_t>(s)] = 0;
+    }
+    form_.setText(TotalPosts, "");
+    form_.setText(CurrentTapFile, "");
+    railJob.rise = railJob.run = 0;
+    railHoleFactor = 1;
+    railHoleExtra = 0;
+    // The Posts page's pattern goes too; it shows its own saved job again when it is next shown.
+    for (int s = 0; s < 2; ++s) {
+        PatternSide& post = postJob.side[static_cast<size_t>(s)];
+        post.distanceFromTop = post.spacing = kUnsetLength;
+        post.holeCount = kUnsetCount;
+        postJob.offsetAmount(s) = kUnsetLength;
+    }
+    for (int s = 0; s < 2; ++s)
+        sides_.noOffsetting(s);
+    form_.setFocus(MaterialList);
+    ClearPreview(PageId::Rails);
+}
+
+void CRails::onClearClicked()
+{
+    clear();
+}
+
+// The job's values in the fields: unset values, and 0 for the distances and the slope, empty.
+void CRails::showJob()
+{
+    const auto showSet = [&](ControlId field, float value) {
+        showLength(form_, field, value == 0 ? kUnsetLength : value);
+    };
+    for (int s = 0; s < 2; ++s) {
+        const RailSide& rs = side(s);
+        showSet(kSides[static_cast<size_t>(s)].distance, rs.distanceFromTop);
+        showLength(form_, kSides[static_cast<size_t>(s)].spacing, rs.spacing);
+        showCount(form_, kSides[static_cast<size_t>(s)].holes, rs.holeCount);
+        showSet(kRailFields[static_cast<size_t>(s)].bottom, rs.distanceFromBottom);
+        showSet(kRailFields[static_cast<size_t>(s)].rise, railJob.rise);
+        showSet(kRailFields[static_cast<size_t>(s)].run, railJob.run);
+    }
+}
+
+LoadingPage CRails::loading()
+{
+    return LoadingPage{PageId::Rails, [this] { clear(); },
+                       [this](const RecordedChoices& choices) { fillFromHeader(choices); }};
+}
+
+void CRails::onLoadClicked()
+{
+    loadTapFile(loading(), dialogs_, messages_, window_);
+}
+
+// The job as the header recorded it: names straight from the header, the pattern from the holding
+// fields, the sides and display as they were saved; side 2 is never filled from side 1.
+void CRails::fillFromHeader(const RecordedChoices& choices)
+{
+    if (choices.sides)
+        railJob.sides = *choices.sides == 2 ? 2 : 1;
+    if (choices.display)
+        sides_.setDisplay(*choices.display == 0 ? 0 : 1);
+    for (int s = 0; s < 2; ++s) {
+        const HoldingFields::Pattern& h = holding.side[static_cast<size_t>(s)];
+        RailSide& rs = side(s);
+        rs.distanceFromTop = h.distanceFromTop;
+        rs.spacing = h.spacing;
+        rs.holeCount = h.holeCount;
+        rs.useOffsetting = isUnset(h.useOffsetting) ? 0 : h.useOffsetting;
+        railJob.offsetAmount(s) = h.offsetAmount;
+        rs.alternateOffset = rs.useOffsetting == 1 && !isUnset(h.alternateOffset) ? h.alternateOffset : 0;
+        rs.distanceFromBottom = s == 0 ? holding.distanceFromBottom : kUnsetLength;
+        previousCount_[static_cast<size_t>(s)] = isUnset(rs.holeCount) ? 0 : rs.holeCount;
+    }
+    railJob.rise = isUnset(holding.rise) ? 0.0f : holding.rise;
+    railJob.run = isUnset(holding.run) ? 0.0f : holding.run;
+    refillLists(LibraryKind::Materials, form_, {MaterialList});
+    refillLists(LibraryKind::Holes, form_, {kSides[0].holeList, kSides[1].holeList});
+    const auto pick = [&](ControlId list, const std::string& name) {
+        form_.selectRow(list, -1);
+        form_.setText(list, name);
+        return name.empty() || form_.selectByPrefix(list, name) < 0 ? -1 : form_.selectedRecord(list);
+    };
+    const MaterialRecord* material = libraryRecord(materialList, pick(MaterialList, railJob.materialName));
+    railJob.material = material ? *material : MaterialRecord{};
+    for (int s = 0; s < 2; ++s) {
+        const HoleRecord* hole = libraryRecord(holeList, pick(kSides[static_cast<size_t>(s)].holeList,
+                                                              railJob.holeName[static_cast<size_t>(s)]));
+        railJob.holeType[static_cast<size_t>(s)] = hole ? *hole : HoleRecord{};
+    }
+    takeSlope();
+    showJob();
+    sides_.showPattern();
+    for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
+        form_.setEnabled(kRailFields[1].*field, railJob.sides == 2);
+    form_.setText(TotalPosts, "0");
+    totalPosts = 0;
+    form_.setText(CurrentTapFile, currentTapFileText());
+    redraw();
+    onRiseCommitted();
+}
+
+void CRails::onShown()
+{
+    makeEqual_ = false;
+    leaving_ = false;
+    saved_.restore(railJob);
+    sharedSides = railJob.sides;
+    refillLists(LibraryKind::Materials, form_, {MaterialList});
+    refillLists(LibraryKind::Holes, form_, {kSides[0].holeList, kSides[1].holeList});
+    showJob();
+    form_.setText(MaterialList, railJob.materialName);
+    if (!railJob.materialName.empty())
+        form_.selectByPrefix(MaterialList, railJob.materialName);
+    sides_.selectHoleNames();
+    if (railJob.holeType[0].name.empty())
+        clear();
+    takeSlope();
+    sides_.showPattern();
+    for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
+        form_.setEnabled(kRailFields[1].*field, railJob.sides == 2);
+    redraw();
+    takePendingLoad(loading(), messages_);
+    for (int s = 0; s < 2; ++s)
+        sides_.showOffsetting(s);
+    onRiseCommitted();
+}
+
+void CRails::onLeft()
+{
+    saved_.keep(railJob);
+    leaving_ = true;
+    clear();
+}
