@@ -128,6 +128,14 @@ TEST_F(JobChecksTest, RailAndManualJobsAreCheckedAlike)
               "Hole 6 of side one lies outside the material.")
         << "the stretched holes take more of the rail";
 
+    RailJob wide;
+    wide.holeType[0] = HoleRecord{"SLOT 3X4", 3, 4, 1.6f, 0};
+    railHoleFactor = 1;
+    EXPECT_EQ(refusal([&] { return checkRailHoleTypes(wide, {"", ", side two."}, messages); }), "Hole Radius Error");
+    railHoleFactor = 1.1f;
+    EXPECT_EQ(refusal([&] { return checkRailHoleTypes(wide, {"", ", side two."}, messages); }), "")
+        << "stretched to 3.3, the hole holds its corners";
+
     ManualJob manual;
     manual.sides = 2;
     manual.material = job.material;

@@ -1,0 +1,134 @@
+#include "pages/c_rails.h"
+
+#include "gcode/hole_routine.h"
+#include "pages/shown_page.h"
+#include "settings/files.h"
+#include "settings/library_files.h"
+#include "settings/settings.h"
+#include "setupfile/current_tap_file.h"
+#include "support/page_fixture.h"
+
+#include <gtest/gtest.h>
+
+using namespace rails;
+
+namespace {
+
+class RailsPageTest : public PageTest {
+protected:
+    void SetUp() override
+    {
+        PageTest::SetUp();
+        const auto store = [](LibraryKind kind, const std::string& bytes) {
+            writeFileAtomically(libraryFilePath(kind), toLibraryFileBytes(bytes));
+        };
+        store(LibraryKind::Materials, encodeRecord(MaterialRecord{"RAIL 2X6", 48, 5, 2, 3.5f, 0, 0}));
+        store(LibraryKind::Holes, encodeRecord(HoleRecord{"SLOT 6", 6, 1.5f, 0.5f, 0}) +
+                                      encodeRecord(HoleRecord{"SLOT 3", 3, 5, 0.5f, 0}) +
+                                      encodeRecord(HoleRecord{"WIDE", 3, 5.5f, 0.5f, 0}));
+        page.create();
+        enterPage(PageId::Rails);
+        page.onShown();
+        pick(MaterialList, "RAIL");
+        pick(kSides[0].holeList, "SLOT 6");
+    }
+    void pick(ControlId list, const std::string& name)
+    {
+        ASSERT_GE(form.selectByPrefix(list, name), 0) << name;
+        if (list == MaterialList)
+            page.onMaterialSelected();
+        else
+            page.onHoleSelected();
+    }
+    // Top 4 and spacing 2 on the 48-inch rail, the count left for the page to fill.
+    void layOut()
+    {
+        form.setText(kSides[0].distance, "4");
+        page.onDistanceCommitted(0);
+        form.setText(kSides[0].spacing, "2");
+        page.onSpacingCommitted(0);
+    }
+
+    CRails page{form, messages, dialogs, window};
+};
+
+} // namespace
+
+TEST_F(RailsPageTest, HolesFillTheRailAndTheCountIsKeptToWhatFits)
+{
+    layOut();
+    EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(form.text(kSides[0].holes), "5");
+    EXPECT_EQ(form.text(kRailFields[0].bottom), "6.000");
+
+    form.setText(kSides[0].holes, "6");
+    page.onHolesCommitted(0);
+    EXPECT_EQ(messages.texts().front(), "Invalid Settings.\nMaterial Length not long enough for current settings");
+    EXPECT_EQ(form.text(kSides[0].holes), "5");
+
+    messages.clear();
+    form.setText(kSides[0].holes, "5");
+    page.onHolesCommitted(0);
+    page.onMakeEqualClicked();
+    EXPECT_EQ(form.text(kSides[0].distance), "5.000");
+    EXPECT_EQ(form.text(kRailFields[0].bottom), "5.000");
+}
+
+TEST_F(RailsPageTest, TheSlopeStretchesTheHoles)
+{
+    form.setText(kRailFields[0].rise, "3");
+    page.onRiseCommitted();
+    form.setText(kRailFields[0].run, "4");
+    page.onRunCommitted();
+    EXPECT_FLOAT_EQ(railHoleFactor, 1.25f);
+    EXPECT_FLOAT_EQ(railHoleExtra, 1.5f);
+    layOut();
+    // Stretched, 6.5-inch holes 2.5 apart: four fit after 4 (4 + 4 x 6.5 + 3 x 2.5 = 37.5).
+    EXPECT_EQ(form.text(kSides[0].holes), "4");
+}
+
+TEST_F(RailsPageTest, HolesAsWideAsTheRailAreRefused)
+{
+    layOut();
+    for (const auto& [hole, message] : {std::pair{"SLOT 3", "Hole is the same width as material"},
+                                        std::pair{"WIDE", "Hole is wider than material"}}) {
+        messages.clear();
+        pick(kSides[0].holeList, hole);
+        EXPECT_EQ(messages.texts().front(), message);
+    }
+}
+
+TEST_F(RailsPageTest, BothSidesStartAsSideOneAndComeBackAsSaved)
+{
+    layOut();
+    form.setChecked(CutBothSides, true);
+    form.setChecked(CutOneSide, false);
+    page.onCutBothSidesClicked();
+    EXPECT_EQ(form.text(kSides[1].holeList), "SLOT 6");
+    EXPECT_EQ(form.text(kSides[1].distance), "4.000");
+    EXPECT_EQ(form.text(kSides[1].spacing), "2.000");
+    page.onApartClicked();
+    messages.clear();
+    dialogs.saveAnswer = home.file("Rails.tap");
+    page.onSaveClicked();
+    ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
+
+    page.onClearClicked();
+    form.setChecked(CutBothSides, false);
+    form.setChecked(CutOneSide, true);
+    page.onCutOneSideClicked();
+    messages.clear();
+    dialogs.openAnswer = home.file("Rails.tap");
+    page.onLoadClicked();
+    EXPECT_TRUE(form.checked(CutBothSides));
+    EXPECT_EQ(page.display(), 0);
+    EXPECT_EQ(form.text(kSides[1].holes), "5");
+    EXPECT_EQ(form.text(kSides[0].distance), "4.000");
+
+    messages.clear();
+    form.setText(CurrentTapFile, "");
+    page.runRails();
+    EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_TRUE(home.exists("Rail.tap"));
+    EXPECT_TRUE(home.exists("jobs.tap"));
+}
