@@ -69,6 +69,19 @@ int saveOn(Page& page, ScriptedFileDialogs& dialogs, const GenerateRequest& requ
     return messages.anyShown() || dialogs.opened != 2 ? 1 : 0;
 }
 
+// The page a file was handed to, shown as the window would show it, so that it takes the file.
+template <class Page>
+int takeOver(PageId id, ScriptedFileDialogs& dialogs, Sheet& window, const GenerateRequest& request,
+             ConsoleMessages& messages)
+{
+    MemoryForm form;
+    Page page(form, messages, dialogs, window);
+    page.create();
+    enterPage(id);
+    page.onShown();
+    return saveOn(page, dialogs, request, messages);
+}
+
 // Load on a Posts page, then Save on the page that wrote the file: a Manual or Rail file is
 // handed over to its page, which takes it when it is shown, as in the window.
 int regenerate(const GenerateRequest& request, ConsoleMessages& messages)
@@ -89,20 +102,9 @@ int regenerate(const GenerateRequest& request, ConsoleMessages& messages)
     posts.onLoadClicked();
     if (window.pagesShown.empty())
         return saveOn(posts, dialogs, request, messages);
-    if (window.pagesShown.back() == PageId::Rails) {
-        MemoryForm railsForm;
-        CRails rails(railsForm, messages, dialogs, window);
-        rails.create();
-        enterPage(PageId::Rails);
-        rails.onShown();
-        return saveOn(rails, dialogs, request, messages);
-    }
-    MemoryForm manualForm;
-    CManual manual(manualForm, messages, dialogs, window);
-    manual.create();
-    enterPage(PageId::Manual);
-    manual.onShown();
-    return saveOn(manual, dialogs, request, messages);
+    if (window.pagesShown.back() == PageId::Rails)
+        return takeOver<CRails>(PageId::Rails, dialogs, window, request, messages);
+    return takeOver<CManual>(PageId::Manual, dialogs, window, request, messages);
 }
 
 } // namespace
