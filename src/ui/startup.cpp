@@ -7,6 +7,7 @@
 #include "ui/main_window.h"
 #include "ui/manual_page.h"
 #include "ui/posts_page.h"
+#include "ui/rails_page.h"
 #include "ui/text.h"
 
 #include <QPixmap>
@@ -37,6 +38,7 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
         MainWindow window(windowTitle(), pageFromNumber(gs.lastpage), icon, messages);
         PostsPage posts(window);
         ManualPage manual(window);
+        RailsPage rails(window);
         ConfigPage configurations(window);
         runWindow(window);
     }

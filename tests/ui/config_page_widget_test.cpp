@@ -69,16 +69,7 @@ TEST_F(ConfigPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
 
     window.showPage(PageId::Configurations);
     ASSERT_EQ(window.currentPage(), PageId::Configurations);
-    QWidget* page = window.page(PageId::Configurations);
-    const QList<QWidget*> controls = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        const QRect place = controls[i]->geometry();
-        EXPECT_TRUE(page->rect().contains(place)) << controls[i]->metaObject()->className() << " cut off";
-        for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            const bool grouping = qobject_cast<QGroupBox*>(controls[i]) || qobject_cast<QGroupBox*>(controls[j]);
-            EXPECT_TRUE(grouping || !place.intersects(controls[j]->geometry())) << "controls " << i << " and " << j;
-        }
-    }
+    expectLaidOut(window, PageId::Configurations);
 
     qobject_cast<QAbstractButton*>(form.control(HomesTop))->click();
     qobject_cast<QAbstractButton*>(form.control(StyleInverted))->click();

@@ -51,19 +51,7 @@ TEST_F(ManualPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
 
     window.showPage(PageId::Manual);
     ASSERT_EQ(window.currentPage(), PageId::Manual);
-    QWidget* page = window.page(PageId::Manual);
-    const int previewLeft = window.previewFrame()->geometry().left();
-    const QList<QWidget*> controls = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    for (qsizetype i = 0; i < controls.size(); ++i) {
-        const QRect place = controls[i]->geometry();
-        const char* kind = controls[i]->metaObject()->className();
-        EXPECT_TRUE(page->rect().contains(place)) << kind << " cut off";
-        EXPECT_LT(page->mapTo(&window, place.topRight()).x(), previewLeft) << kind << " under the preview";
-        for (qsizetype j = i + 1; j < controls.size(); ++j) {
-            const bool grouping = qobject_cast<QGroupBox*>(controls[i]) || qobject_cast<QGroupBox*>(controls[j]);
-            EXPECT_TRUE(grouping || !place.intersects(controls[j]->geometry())) << "controls " << i << " and " << j;
-        }
-    }
+    expectLaidOut(window, PageId::Manual);
 
     // More rows than it shows, so that the scroll bar takes its share of the width.
     auto* rows = qobject_cast<QListWidget*>(form->control(onSide(Rows, 1)));

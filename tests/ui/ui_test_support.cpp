@@ -1,9 +1,11 @@
 #include "ui_test_support.h"
 
 #include "ui/focus_lost_queue.h"
+#include "ui/main_window.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QGroupBox>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -26,6 +28,28 @@ bool showActive(QWidget& window)
     window.show();
     window.activateWindow();
     return QTest::qWaitForWindowActive(&window);
+}
+
+void expectLaidOut(MainWindow& window, PageId pageId)
+{
+    QWidget* page = window.page(pageId);
+    const int previewLeft = window.previewFrame()->geometry().left();
+    const QList<QWidget*> controls = page->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (qsizetype i = 0; i < controls.size(); ++i) {
+        const QRect place = controls[i]->geometry();
+        const char* kind = controls[i]->metaObject()->className();
+        EXPECT_TRUE(page->rect().contains(place)) << kind << " cut off";
+        if (pageId != PageId::Configurations) {
+            EXPECT_LT(page->mapTo(&window, place.topRight()).x(), previewLeft) << kind << " under the preview";
+        }
+        for (qsizetype j = i + 1; j < controls.size(); ++j) {
+            // A group holds controls, and two buttons of which one is shown at a time share a place.
+            const bool grouping = qobject_cast<QGroupBox*>(controls[i]) || qobject_cast<QGroupBox*>(controls[j]);
+            const bool sharing = place == controls[j]->geometry();
+            EXPECT_TRUE(grouping || sharing || !place.intersects(controls[j]->geometry()))
+                << "controls " << i << " and " << j;
+        }
+    }
 }
 
 void UiTest::SetUp()

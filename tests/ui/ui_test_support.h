@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/page_id.h"
 #include "support/temp_dir.h"
 
 #include <QPointer>
@@ -14,6 +15,11 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 void settle();
 // Shows a window and waits until it is the active window.
 bool showActive(QWidget& window);
+
+class MainWindow;
+// The page's controls all lie on it, left of the preview (but on Configurations, which hides it),
+// and none covers another.
+void expectLaidOut(MainWindow& window, PageId page);
 
 // Each widget test starts from a fresh process's state, in a home folder of its own, with nothing
 // waiting for the focus-lost queue.
