@@ -6,6 +6,7 @@
 #include "gcode/hole_routine.h"
 #include "gcode/rail_layout.h"
 #include "platform/messages.h"
+#include "preview/handover.h"
 #include "settings/numbers.h"
 
 #include <algorithm>
@@ -47,8 +48,14 @@ void CRails::create()
     railHoleFactor = 1;
     railHoleExtra = 0;
     sides_.oneSideMode();
-    for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
-        form_.setEnabled(railFields(1).*field, false);
+    enableSide2Rows(false);
+}
+
+void CRails::enableSide2Rows(bool enabled)
+{
+    const RailFields& f = railFields(1);
+    for (ControlId id : {f.bottom, f.bottomLabel, f.rise, f.riseLabel, f.run, f.runLabel})
+        form_.setEnabled(id, enabled);
 }
 
 float CRails::holeLength(int index) const
@@ -372,8 +379,7 @@ void CRails::onMakeEqualClicked()
 void CRails::onCutOneSideClicked()
 {
     sides_.oneSideMode();
-    for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
-        form_.setEnabled(railFields(1).*field, false);
+    enableSide2Rows(false);
     onRunCommitted();
     onRiseCommitted();
     redraw();
@@ -401,8 +407,7 @@ void CRails::onCutBothSidesClicked()
         sides_.showOffsetting(1);
     }
     sides_.showSidesChoice();
-    for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
-        form_.setEnabled(railFields(1).*field, true);
+    enableSide2Rows(true);
     onRunCommitted();
     onRiseCommitted();
     onSide2HoleFocusLost();
@@ -448,7 +453,11 @@ void CRails::onSide2HoleFocusLost()
     redraw();
 }
 
+// Without a material there is nothing to draw, and the preview is emptied.
 void CRails::redraw()
 {
-    sides_.redraw(PageId::Rails, Slope{railHoleFactor, railHoleExtra});
+    if (railJob.materialName.empty())
+        ClearPreview(PageId::Rails);
+    else
+        sides_.redraw(PageId::Rails, Slope{railHoleFactor, railHoleExtra});
 }

@@ -49,6 +49,7 @@ public:
 
 private:
     RailSide& side(int index) { return railJob.side[index == 1 ? 1 : 0]; }
+    void enableSide2Rows(bool enabled);
     float holeLength(int index) const;
     float spacingOf(int index) const;
     void takeSlope();

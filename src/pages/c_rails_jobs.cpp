@@ -228,8 +228,7 @@ void CRails::fillFromHeader(const RecordedChoices& choices)
     takeSlope();
     showJob();
     sides_.showPattern();
-    for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
-        form_.setEnabled(kRailFields[1].*field, railJob.sides == 2);
+    enableSide2Rows(railJob.sides == 2);
     form_.setText(TotalPosts, "0");
     totalPosts = 0;
     form_.setText(CurrentTapFile, currentTapFileText());
@@ -254,8 +253,7 @@ void CRails::onShown()
         clear();
     takeSlope();
     sides_.showPattern();
-    for (ControlId RailFields::*field : {&RailFields::bottom, &RailFields::rise, &RailFields::run})
-        form_.setEnabled(kRailFields[1].*field, railJob.sides == 2);
+    enableSide2Rows(railJob.sides == 2);
     redraw();
     takePendingLoad(loading(), messages_);
     for (int s = 0; s < 2; ++s)

@@ -19,8 +19,8 @@ void buildRailRows(PageBuilder& b, int side, int left)
 {
     const RailFields& f = kRailFields[static_cast<size_t>(side)];
     const int top = kSideTop + 90;
-    b.label("Distance from Bottom:", left + 7, top + 2, 82, 8, f.bottomLabel);
-    b.lineEdit(f.bottom, left + 90, top, 60, 12, true);
+    b.label("Distance from Bottom:", left + 7, top + 2, 94, 8, f.bottomLabel);
+    b.lineEdit(f.bottom, left + 102, top, 48, 12, true);
     b.label("Rise:", left + 7, top + 18, 78, 8, f.riseLabel);
     b.lineEdit(f.rise, left + 90, top + 16, 60, 12, side == 1);
     b.label("Run:", left + 7, top + 34, 78, 8, f.runLabel);
