@@ -1,5 +1,6 @@
 #include "ui/posts_page.h"
 
+#include "ui/job_buttons.h"
 #include "ui/main_window.h"
 #include "ui/page_builder.h"
 #include "ui/pattern_side_widgets.h"
@@ -56,12 +57,5 @@ void PostsPage::bind()
     CAutomatic& l = logic_;
     bindPatternSides(form_, kSides, l);
     form_.onSelectionChanged(MaterialList, [&l] { l.onMaterialSelected(); });
-    form_.onClicked(CutOneSide, [&l] { l.onCutOneSideClicked(); });
-    form_.onClicked(CutBothSides, [&l] { l.onCutBothSidesClicked(); });
-    form_.onClicked(Overlay, [&l] { l.onOverlayClicked(); });
-    form_.onClicked(Apart, [&l] { l.onApartClicked(); });
-    form_.onClicked(Save, [&l] { l.onSaveClicked(); });
-    form_.onClicked(Load, [&l] { l.onLoadClicked(); });
-    form_.onClicked(Clear, [&l] { l.onClearClicked(); });
-    form_.onClicked(Run, [&l] { l.onRunClicked(); });
+    bindJobButtons(form_, {CutOneSide, CutBothSides, Overlay, Apart, Save, Load, Clear, Run}, l);
 }

@@ -1,5 +1,6 @@
 #include "ui/rails_page.h"
 
+#include "ui/job_buttons.h"
 #include "ui/main_window.h"
 #include "ui/page_builder.h"
 #include "ui/pattern_side_widgets.h"
@@ -86,12 +87,5 @@ void RailsPage::bind()
     form_.onFocusLost(kRailFields[0].rise, [&l] { l.onRiseCommitted(); });
     form_.onFocusLost(kRailFields[0].run, [&l] { l.onRunCommitted(); });
     form_.onClicked(MakeEqual, [&l] { l.onMakeEqualClicked(); });
-    form_.onClicked(CutOneSide, [&l] { l.onCutOneSideClicked(); });
-    form_.onClicked(CutBothSides, [&l] { l.onCutBothSidesClicked(); });
-    form_.onClicked(Overlay, [&l] { l.onOverlayClicked(); });
-    form_.onClicked(Apart, [&l] { l.onApartClicked(); });
-    form_.onClicked(Save, [&l] { l.onSaveClicked(); });
-    form_.onClicked(Load, [&l] { l.onLoadClicked(); });
-    form_.onClicked(Clear, [&l] { l.onClearClicked(); });
-    form_.onClicked(Run, [&l] { l.onRunClicked(); });
+    bindJobButtons(form_, {CutOneSide, CutBothSides, Overlay, Apart, Save, Load, Clear, Run}, l);
 }
