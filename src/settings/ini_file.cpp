@@ -57,10 +57,20 @@ void storeLetters(IniLine& line, std::string_view letters, float* const* targets
 }
 
 // A folder ends at its first space and loses one trailing separator.
+// Cut first and trimmed after, so that what is written back reads back the same.
+std::string cutAndTrim(const std::string& text, size_t limit)
+{
+    std::string value = cut(text, limit);
+    TrimSpaces(value);
+    return value;
+}
+
+// One trailing separator goes, but not the one of a root folder, so the folder reads back the
+// same at every start.
 std::string folderValue(const IniLine& line)
 {
     std::string path = line.valueAsWritten.substr(0, line.valueAsWritten.find(' '));
-    if (!path.empty() && (path.back() == '\\' || path.back() == '/'))
+    if (path.size() > 1 && (path.back() == '\\' || path.back() == '/'))
         path.pop_back();
     TrimSpaces(path);
     return cut(path, kPathLimit);
@@ -80,7 +90,7 @@ struct Key {
 
 const Key kKeys[] = {
     {"HEADS=", [](IniLine& l) { gs.heads = l.integer; }},
-    {"HEADCHARS=", [](IniLine& l) { gs.headchars = cut(l.value, kHeadCharsLimit); }},
+    {"HEADCHARS=", [](IniLine& l) { gs.headchars = cutAndTrim(l.value, kHeadCharsLimit); }},
     {"BIT=", [](IniLine& l) { storeNumber(l, gs.bit); }},
     {"BITNAME=", [](IniLine& l) { gs.bitname = cut(l.value, kNameLimit); }},
     {"TOOLNUMBER=", [](IniLine& l) { gs.toolnumber = cut(l.value, kToolNumberLimit); }},
@@ -142,25 +152,6 @@ const Key kKeys[] = {
     {"LASTPAGE=", [](IniLine& l) { gs.lastpage = l.integer; }},
 };
 
-// The file is read in pieces of at most 255 characters, each ending at a line feed at the
-// latest; a longer line gives several pieces, each handled as a line of its own.
-std::vector<std::string> splitPieces(const std::string& bytes)
-{
-    constexpr size_t kPiece = 255;
-    std::vector<std::string> pieces;
-    size_t pos = 0;
-    while (pos < bytes.size()) {
-        const size_t newline = bytes.find('\n', pos);
-        size_t end = newline == std::string::npos ? bytes.size() : newline + 1;
-        end = std::min(end, pos + kPiece);
-        std::string piece = bytes.substr(pos, end - pos);
-        piece.resize(piece.find('\0') == std::string::npos ? piece.size() : piece.find('\0'));
-        pieces.push_back(std::move(piece));
-        pos = end;
-    }
-    return pieces;
-}
-
 // Tabs become spaces; the line ends at its first CR, LF or "[" (a bracketed comment); spaces
 // around it are trimmed. Returns false for a line that holds no setting.
 bool cleanLine(std::string raw, IniLine& line)
@@ -215,20 +206,27 @@ bool ReadIniFile(Messages& messages)
     std::string bytes;
     if (!readWholeFile(path, bytes))
         return false;
-    for (const std::string& piece : splitPieces(bytes)) {
+    // A file holding NUL bytes (saved as UTF-16, or not text at all) or naming no setting is not a
+    // settings file: reading it would reset every setting and the end of the run would overwrite it.
+    bool anySetting = false;
+    bool readable = bytes.find('\0') == std::string::npos;
+    TextLines lines(bytes, 255);
+    std::string_view piece;
+    while (readable && lines.next(piece)) {
         IniLine line;
-        if (!cleanLine(piece, line))
+        if (!cleanLine(std::string(piece), line))
             continue;
         const Key* key = findKey(line.upper);
         if (key)
             key->store(line);
-        if (!key || line.tooLarge) {
-            writeFileAtomically(path + ".bak", bytes);
-            messages.show("Error reading korvanta.ini file", MessageIcon::Error);
-            return false;
-        }
+        readable = key && !line.tooLarge;
+        anySetting = true;
     }
-    return true;
+    if (readable && anySetting)
+        return true;
+    writeFileAtomically(path + ".bak", bytes);
+    messages.show("Error reading korvanta.ini file", MessageIcon::Error);
+    return false;
 }
 
 namespace {

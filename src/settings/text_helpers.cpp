@@ -1,5 +1,7 @@
 #include "settings/text_helpers.h"
 
+#include <algorithm>
+
 void TrimSpaces(std::string& text)
 {
     const size_t first = text.find_first_not_of(' ');
@@ -66,4 +68,16 @@ LetterFields ParseLetterFields(std::string& text, std::string_view letters)
     }
     text.erase(0, pos);
     return fields;
+}
+
+bool TextLines::next(std::string_view& line)
+{
+    if (pos_ >= text_.size())
+        return false;
+    const size_t end = std::min(text_.find_first_of("\r\n", pos_), text_.size());
+    line = text_.substr(pos_, std::min(end - pos_, limit_));
+    pos_ = end;
+    if (pos_ < text_.size())
+        pos_ += text_.compare(pos_, 2, "\r\n") == 0 ? 2 : 1;
+    return true;
 }

@@ -26,3 +26,17 @@ struct LetterFields {
 // list (up to 12 capital letters; the slot number is the letter's position). Parsing stops at the
 // first character that is not a listed letter; text is left holding the unparsed rest.
 LetterFields ParseLetterFields(std::string& text, std::string_view letters);
+
+// The lines of a text, each ended by CR LF, LF or a lone CR (or the text's end), and cut at limit
+// characters: the rest of a longer line is skipped, never read as a line of its own. Reading
+// every line takes time in proportion to the text.
+class TextLines {
+public:
+    TextLines(std::string_view text, size_t limit) : text_(text), limit_(limit) {}
+    bool next(std::string_view& line);
+
+private:
+    std::string_view text_;
+    size_t limit_;
+    size_t pos_ = 0;
+};

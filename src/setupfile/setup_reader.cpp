@@ -196,27 +196,26 @@ std::vector<KeyRule> rulesFor(PageId screen)
 bool HeaderLines::open(const std::string& path)
 {
     bytes_.clear();
-    pos_ = 0;
-    return readWholeFile(path, bytes_);
+    lines_ = TextLines({}, kPiece);
+    if (!readWholeFile(path, bytes_))
+        return false;
+    lines_ = TextLines(bytes_, kPiece);
+    return true;
 }
 
 bool HeaderLines::next(std::string& line)
 {
-    constexpr size_t kPiece = 255;
-    if (pos_ >= bytes_.size())
+    std::string_view piece;
+    if (!lines_.next(piece))
         return false;
-    const size_t newline = bytes_.find('\n', pos_);
-    const size_t end = std::min(newline == std::string::npos ? bytes_.size() : newline + 1, pos_ + kPiece);
-    line = bytes_.substr(pos_, end - pos_);
-    pos_ = end;
-    line.resize(std::min(line.size(), line.find('\0')));
+    line.assign(piece.substr(0, piece.find('\0')));
     for (char& c : line)
         c = asciiUpper(c);
     if (line.empty() || line[0] != '[') {
         line.clear();
         return true;
     }
-    const size_t last = line.find_last_not_of(" \t\r\n");
+    const size_t last = line.find_last_not_of(" \t");
     line.resize(last == std::string::npos ? 0 : last + 1);
     return true;
 }

@@ -1,22 +1,24 @@
 #pragma once
 
 #include "platform/page_id.h"
+#include "settings/text_helpers.h"
 
 #include <string>
 
 class Messages;
 
-// The lines of a tap file as the header reader sees them: read in pieces of at most 255
-// characters, upper-cased, a line that does not begin with "[" counting as empty, blanks and line
-// ends (CR LF or LF) stripped.
+// The lines of a tap file as the header reader sees them: ended by CR LF, LF or a lone CR, cut at
+// 255 characters (the rest of a longer line is skipped), upper-cased, a line that does not begin
+// with "[" counting as empty, trailing blanks stripped.
 class HeaderLines {
 public:
     bool open(const std::string& path);
     bool next(std::string& line);
 
 private:
+    static constexpr size_t kPiece = 255;
     std::string bytes_;
-    size_t pos_ = 0;
+    TextLines lines_{{}, kPiece};
 };
 
 // Reads lines until the "[screen=" line tells which page wrote the file: Posts, Manual, Rails,

@@ -44,9 +44,13 @@ TEST_F(BadInputTest, SettingsReaderTakesAnyBytes)
         home.write(kIniFileName, input);
         ReadIniFile(messages);
     }
-    home.write(kIniFileName, std::string("heads=2\0bogus\nbit=0.5\n", 22));
-    EXPECT_TRUE(ReadIniFile(messages)) << "a NUL byte ends its line";
-    EXPECT_FLOAT_EQ(gs.bit, 0.5f);
+    // Saved as UTF-16, or not text at all: unreadable, kept in its backup, not reset and overwritten.
+    const std::string utf16("h\0e\0a\0d\0s\0=\0002\0\n\0", 16);
+    home.write(kIniFileName, utf16);
+    messages.clear();
+    EXPECT_FALSE(ReadIniFile(messages));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Error reading korvanta.ini file"});
+    EXPECT_EQ(home.read(std::string(kIniFileName) + ".bak"), utf16);
 }
 
 TEST_F(BadInputTest, LetterParserTakesAnyBytes)

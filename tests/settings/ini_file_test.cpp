@@ -153,16 +153,42 @@ TEST_F(IniFileTest, DecimalCommaLocaleChangesNothing)
     EXPECT_FLOAT_EQ(gs.table.x, -1.25f);
 }
 
-TEST_F(IniFileTest, CommentOnlyFileChangesNothingButThePresets)
+// A file naming no setting is not a settings file: unreadable, so that it is not overwritten.
+TEST_F(IniFileTest, CommentOnlyFileIsUnreadableAndChangesNothingButThePresets)
 {
     gs.heads = 2;
     gs.autoexit = 1;
     gs.cutatonce = 5;
-    ASSERT_TRUE(read("[DEFAULT VALUES FOR KORVANTA CONFIGURATIONS]\n\n[just a comment=1]\n   \n"));
+    ASSERT_FALSE(read("[DEFAULT VALUES FOR KORVANTA CONFIGURATIONS]\n\n[just a comment=1]\n   \n"));
     EXPECT_EQ(gs.heads, 99999999);
     EXPECT_EQ(gs.autoexit, 0);
     EXPECT_EQ(gs.cutatonce, 5);
     EXPECT_FALSE(gs.iconpathset);
+}
+
+// Any line end, a long line's tail never read as a setting, and a file read and written again
+// byte for byte the same.
+TEST_F(IniFileTest, LinesAreReadWholeAndTheFileIsAFixedPoint)
+{
+    ASSERT_TRUE(read("heads=2\rbit=0.5\rcutatonce=3"));
+    EXPECT_EQ(gs.heads, 2);
+    EXPECT_EQ(gs.cutatonce, 3) << "a lone CR ends a line";
+    ASSERT_TRUE(read("heads=2\n[" + std::string(300, 'x') + "heads=4]\n"));
+    EXPECT_EQ(gs.heads, 2) << "a comment cannot set heads";
+    ASSERT_TRUE(read("heads=3\n" + std::string(16 << 20, ' ')));
+    EXPECT_EQ(gs.heads, 3) << "a long line without an end is read at once";
+
+    std::string commands;
+    for (int head = 1; head <= 4; ++head)
+        commands += "head" + std::to_string(head) + "on=M3\nhead" + std::to_string(head) + "off=M5\n";
+    ASSERT_TRUE(read("heads=1\nheadchars=Z   o\npath=//\n" + commands));
+    ASSERT_TRUE(WriteIniFile(messages));
+    const std::string first = home.read(kIniFileName);
+    ASSERT_TRUE(ReadIniFile(messages));
+    ASSERT_TRUE(WriteIniFile(messages));
+    EXPECT_EQ(home.read(kIniFileName), first);
+    EXPECT_EQ(gs.headchars, "Z");
+    EXPECT_EQ(gs.path, "/");
 }
 
 TEST_F(IniFileTest, ValueRules)

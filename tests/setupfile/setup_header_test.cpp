@@ -286,7 +286,12 @@ TEST_F(SetupHeaderTest, AnyBytesAreTakenSafely)
     EXPECT_EQ(messages.texts().back(), "File Not Created By Korvanta Software");
 
     std::string longLine = "[screen=Post\n[config=c1 " + std::string(600, ' ') + "d2\n";
-    EXPECT_TRUE(readBack(longLine)) << "the rest of a long line is read as lines without brackets";
+    EXPECT_TRUE(readBack(longLine)) << "the rest of a long line is skipped";
+    EXPECT_TRUE(readBack("[screen=Post\r[config=c2.5\r" + std::string(16 << 20, 'x')))
+        << "a lone CR ends a line, and a long line without an end is read at once";
+    EXPECT_EQ(gs.clearance, 2.5f);
+    const std::string tail = "[screen=Post\n[materialname=n\"" + std::string(300, 'M') + "[bogus=1\n";
+    EXPECT_TRUE(readBack(tail)) << "a long line's tail is not read as a line of its own";
 
     std::string garbage = "[screen=Manual\n";
     for (int i = 0; i < 5000; ++i)
