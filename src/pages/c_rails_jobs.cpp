@@ -218,12 +218,17 @@ void CRails::fillFromHeader(const RecordedChoices& choices)
         form_.setText(list, name);
         return name.empty() || form_.selectByPrefix(list, name) < 0 ? -1 : form_.selectedRecord(list);
     };
+    // Names come back upper-cased; the library's own spelling is taken where one matches.
     const MaterialRecord* material = libraryRecord(materialList, pick(MaterialList, railJob.materialName));
     railJob.material = material ? *material : MaterialRecord{};
+    if (material)
+        railJob.materialName = material->name;
     for (int s = 0; s < 2; ++s) {
-        const HoleRecord* hole = libraryRecord(holeList, pick(kSides[static_cast<size_t>(s)].holeList,
-                                                              railJob.holeName[static_cast<size_t>(s)]));
-        railJob.holeType[static_cast<size_t>(s)] = hole ? *hole : HoleRecord{};
+        const auto index = static_cast<size_t>(s);
+        const HoleRecord* hole = libraryRecord(holeList, pick(kSides[index].holeList, railJob.holeName[index]));
+        railJob.holeType[index] = hole ? *hole : HoleRecord{};
+        if (hole)
+            railJob.holeName[index] = hole->name;
     }
     takeSlope();
     showJob();
