@@ -1,8 +1,10 @@
-# Two entry points: `make test` and `make run`. Both install what is missing first.
+# Entry points: `make test`, `make run` and `make install`; also `make package`, `make fuzz`
+# and `make bench`. Each installs what is missing first.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVANTA_SANITIZE=ON
+FUZZ_SECONDS ?= 60
 
-.PHONY: test run deps configure build bench
+.PHONY: test run deps configure build bench fuzz
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
@@ -25,3 +27,7 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR)
+
+# Each fuzz target in turn for FUZZ_SECONDS; findings are kept in build-fuzz/findings/.
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/run-fuzzers
