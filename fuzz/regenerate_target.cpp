@@ -1,6 +1,6 @@
 // A tap file regenerated as korvanta-cli generate does it: Load on a page without a window,
 // then Save on the page that wrote it, in a shop with the machine and the libraries of the
-// golden programs.
+// golden programs. A program the program wrote regenerates to itself.
 #include "fuzz_targets.h"
 #include "scratch_home.h"
 
@@ -41,15 +41,25 @@ void makeShop()
     writeLibrary(LibraryKind::Bits, encodeRecord(BitRecord{"1/2", 0.5f}));
 }
 
+int regenerate(const std::string& source, const std::string& target)
+{
+    freshProcess();
+    std::ostream discard(nullptr);
+    return runGenerate({source, target, scratchHome()}, discard);
+}
+
 } // namespace
 
 int fuzzRegenerate(const uint8_t* data, size_t size)
 {
     static const bool shopMade = (makeShop(), true);
     (void)shopMade;
-    freshProcess();
     const std::string source = writeScratchFile("source.tap", asText(data, size));
-    std::ostream discard(nullptr);
-    runGenerate({source, joinPath(scratchHome(), "target.tap"), scratchHome()}, discard);
+    const std::string target = joinPath(scratchHome(), "target.tap");
+    if (regenerate(source, target) != 0)
+        return 0;
+    const std::string written = readScratchFile("target.tap");
+    fuzzCheck(regenerate(target, joinPath(scratchHome(), "again.tap")) == 0, "a regenerated program loads again");
+    fuzzCheck(readScratchFile("again.tap") == written, "a regenerated program regenerates to itself");
     return 0;
 }
