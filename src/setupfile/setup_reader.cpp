@@ -13,6 +13,13 @@
 
 namespace {
 
+// A length as a header records it (three decimals), so that the program Save writes after Load
+// cuts what its own header says and regenerates to itself.
+float recordedLength(const std::string& value)
+{
+    return leadingFloat(formatFixed(leadingFloat(value), 3));
+}
+
 // Where one letter's value goes.
 struct Target {
     enum Kind { Drop, Length, Count, Text } kind = Drop;
@@ -28,7 +35,7 @@ struct Target {
     void store(const std::string& value) const
     {
         switch (kind) {
-        case Length: *static_cast<float*>(destination) = leadingFloat(value); break;
+        case Length: *static_cast<float*>(destination) = recordedLength(value); break;
         case Count: *static_cast<int*>(destination) = leadingInt(value); break;
         case Text: *static_cast<std::string*>(destination) = value.substr(0, limit); break;
         case Drop: break;

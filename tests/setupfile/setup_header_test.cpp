@@ -264,6 +264,17 @@ TEST_F(SetupHeaderTest, ValuesStoredBeforeABadLineStay)
     EXPECT_FLOAT_EQ(gs.clearance, 2.5f) << "a line too large for a float stores none of its items";
 }
 
+// A header edited by hand with more decimals than the writer records: Save after Load then cuts
+// what its own header says, and the program regenerates to itself.
+TEST_F(SetupHeaderTest, LengthsAreTakenAtTheThreeDecimalsAHeaderRecords)
+{
+    ASSERT_TRUE(readBack("[screen=Rail\n[config1=e0.1225 l0.0004\n[config=c-2.3456 d100000000\n"));
+    EXPECT_EQ(gs.exit, 0.123f);
+    EXPECT_EQ(gs.leadin, 0.0f);
+    EXPECT_EQ(gs.clearance, -2.346f);
+    EXPECT_EQ(gs.depth, 100000000.0f);
+}
+
 TEST_F(SetupHeaderTest, ItemParsingQuirks)
 {
     ASSERT_TRUE(readBack("[screen=Rail\n[config1=n3 h0\n"));
