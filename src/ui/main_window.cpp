@@ -4,6 +4,7 @@
 #include "preview/preview_state.h"
 #include "settings/settings.h"
 #include "ui/focus_lost_queue.h"
+#include "ui/program_panel.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -52,6 +53,7 @@ MainWindow::MainWindow(const QString& title, PageId startPage, const QIcon& icon
     previewView().setHomeFromTable(gs.table.x, gs.table.y, gs.table.w, gs.table.h, gs.table.b);
     preview_ = new PreviewFrame(this);
     preview_->raise();
+    programPanel_ = new ProgramPanel(this, preview_);
 
     // A click on a tab or on Close first takes the focus from the field being edited, so that
     // the field is checked before its page is left.
@@ -97,6 +99,7 @@ void MainWindow::layOut()
     tabs_->setGeometry(kBorder, kBorder, client.width() - 2 * kBorder, buttonTop - 2 * kBorder + 1);
     closeButton_->setGeometry(QRect(QPoint(client.width() - kBorder - kButtonSize.width(), buttonTop), kButtonSize));
     preview_->setGeometry(kPreviewRect.adjusted(0, 0, std::max(0, grownX), std::max(0, grownY)));
+    programPanel_->place(preview_->geometry());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -148,6 +151,7 @@ void MainWindow::activate(PageId page)
     // Only the shown cutting page draws; Configurations shows no preview at all.
     enterPage(page);
     preview_->setVisible(page != PageId::Configurations);
+    programPanel_->setSource(hooks(page).program);
     if (page == PageId::Configurations)
         configurationsShown_ = true;
     if (const auto& shown = hooks(page).shown)

@@ -11,6 +11,8 @@
 #include <functional>
 
 class Messages;
+class ProgramPanel;
+class ProgramSource;
 class QPushButton;
 class QTabWidget;
 
@@ -20,6 +22,8 @@ struct PageHooks {
     std::function<void()> shown;
     // Another page is about to be shown; false keeps this page.
     std::function<bool()> leaving;
+    // The program a cutting page would write now, for the program view and the cutting time.
+    ProgramSource* program = nullptr;
 };
 
 // The main window: the four pages on tabs, the preview panel to the right of them, and the
@@ -40,6 +44,7 @@ public:
     QTabWidget* tabs() const { return tabs_; }
     QPushButton* closeButton() const { return closeButton_; }
     PreviewFrame* previewFrame() const { return preview_; }
+    ProgramPanel* programPanel() const { return programPanel_; }
     Messages& messages() const { return messages_; }
     FileDialogs& fileDialogs() { return fileDialogs_; }
 
@@ -68,6 +73,7 @@ private:
     QTabWidget* tabs_;
     QPushButton* closeButton_;
     PreviewFrame* preview_ = nullptr;
+    ProgramPanel* programPanel_ = nullptr;
     std::array<PageHooks, kPageCount> hooks_;
     std::function<void()> storeConfigurations_;
     PageId startPage_;

@@ -43,7 +43,8 @@ ManualPage::ManualPage(MainWindow& window)
                              [this] {
                                  logic_.onLeft();
                                  return true;
-                             }});
+                             },
+                             &logic_});
 }
 
 QWidget* ManualPage::build()

@@ -18,7 +18,8 @@ PostsPage::PostsPage(MainWindow& window)
                              [this] {
                                  logic_.onLeft();
                                  return true;
-                             }});
+                             },
+                             &logic_});
 }
 
 QWidget* PostsPage::build()

@@ -40,7 +40,8 @@ RailsPage::RailsPage(MainWindow& window) : logic_(form_, window.messages(), wind
                              [this] {
                                  logic_.onLeft();
                                  return true;
-                             }});
+                             },
+                             &logic_});
 }
 
 QWidget* RailsPage::build()
