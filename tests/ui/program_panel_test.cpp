@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 using namespace posts;
 
 TEST_F(UiTest, ShowProgramDrawsTheCutsInTheSideColour)
@@ -57,6 +59,9 @@ TEST_F(UiTest, ShowProgramDrawsTheCutsInTheSideColour)
         }
     }
     EXPECT_GT(blue, 20);
+    // KORVANTA_SCREENSHOT=file.png keeps a picture of the window with the program shown.
+    if (const char* screenshot = std::getenv("KORVANTA_SCREENSHOT"))
+        window.grab().save(QString::fromUtf8(screenshot));
 
     panel.showProgram()->setChecked(false);
     EXPECT_FALSE(panel.view()->isVisible()) << "unticked, the preview is shown as before";
