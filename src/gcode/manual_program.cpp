@@ -71,5 +71,5 @@ bool writeManualProgram(const ManualJob& job, int display, Messages& messages)
 {
     ProgramOutput out;
     writeManualProgramTo(out, job, display);
-    return saveOutput(out, currentTapFilePath(), messages);
+    return saveToCurrentTapFile(out, messages);
 }

@@ -149,14 +149,14 @@ bool writePostProgram(const PostJob& job, int display, Messages& messages)
 {
     ProgramOutput out;
     writePostProgramTo(out, job, display);
-    return saveOutput(out, currentTapFilePath(), messages);
+    return saveToCurrentTapFile(out, messages);
 }
 
 bool writeRailProgram(RailJob& job, int display, Messages& messages)
 {
     ProgramOutput out;
     writeRailProgramTo(out, job, display);
-    return saveOutput(out, currentTapFilePath(), messages);
+    return saveToCurrentTapFile(out, messages);
 }
 
 void placePostHoles(ProgramOutput& out, const PostJob& job, int count, int side, int pairIndex)
