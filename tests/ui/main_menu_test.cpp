@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -92,6 +93,10 @@ TEST_F(MainMenuTest, EscapeLeavesTheWindowOpenAndAltKeysPressAsAClickDoes)
     QTest::keyClick(&window, Qt::Key_Escape);
     settle();
     EXPECT_TRUE(window.isVisible());
+    window.menuBar()->setFocus(Qt::MenuBarFocusReason);
+    spacing->setFocus(Qt::MenuBarFocusReason);
+    settle();
+    EXPECT_TRUE(messages.texts().empty()) << "a visit to the menu bar does not leave the field";
 
     QTest::keyClick(spacing, Qt::Key_R, Qt::AltModifier);
     settle();
