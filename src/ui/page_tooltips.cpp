@@ -50,7 +50,7 @@ void applyJobTips(QtForm& form, const JobIds& id, const char* currentTapFile)
         {id.load, "Brings back a job from a saved program; a program of another page opens on that page."},
         {id.oneSide, "Cuts the holes of side 1 only."},
         {id.bothSides, "Cuts side 1, pauses for the post to be turned over, then cuts side 2."},
-        {id.total, "How many posts this run cuts."},
+        {id.total, "How many posts to cut in all, written into the job list for the controller."},
         {id.overlay, "The preview draws both sides on one post."},
         {id.apart, "The preview draws side 1 and side 2 next to each other."},
         {id.run, "Writes the program and the job list jobs.tap for the machine."},
@@ -161,7 +161,7 @@ void applyConfigMachine(QtForm& form)
 {
     using namespace config;
     apply(form, {
-        {TimesToLoop, "How many posts are cut at once, one at each fixture position."},
+        {TimesToLoop, "How many fixture positions one load of posts uses; their X positions are below."},
         {FixtureY, "The Y of the starting position, in machine units."},
         {EndX, "The X the machine moves to when the program ends, in machine units."},
         {EndY, "The Y the machine moves to when the program ends, in machine units."},
