@@ -12,5 +12,5 @@ bool saveCheckedProgram(const ProgramOutput& out, Messages& messages)
         messages.show("The program failed its check at line " + std::to_string(first.line) + ": " + first.text);
         return false;
     }
-    return saveOutput(out, currentTapFilePath(), messages);
+    return saveToCurrentTapFile(out, messages);
 }

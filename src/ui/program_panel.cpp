@@ -5,6 +5,7 @@
 #include "platform/recording_messages.h"
 #include "preview/handover.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPainter>
@@ -68,11 +69,19 @@ void ProgramView::paintEvent(QPaintEvent*)
 
 ProgramPanel::ProgramPanel(QWidget* window, QWidget* preview)
     : QObject(window), preview_(preview), showProgram_(new QCheckBox(QStringLiteral("Show Program"), window)),
-      cuttingTime_(new QLabel(window)), view_(new ProgramView(window))
+      cuttingTime_(new QLabel(window)), view_(new ProgramView(window)),
+      viewAction_(new QAction(QStringLiteral("Show Program"), this))
 {
     cuttingTime_->setWordWrap(true);
+    showProgram_->setToolTip(QStringLiteral("Draws the tool path of the program Run would write now, in machine "
+                                            "coordinates, in place of the hole pattern."));
     view_->hide();
-    connect(showProgram_, &QCheckBox::toggled, this, [this] { showView(); });
+    viewAction_->setCheckable(true);
+    connect(viewAction_, &QAction::toggled, showProgram_, &QCheckBox::setChecked);
+    connect(showProgram_, &QCheckBox::toggled, this, [this](bool ticked) {
+        viewAction_->setChecked(ticked);
+        showView();
+    });
     setPreviewChangedHook([this] { scheduleRefresh(); });
 }
 
@@ -81,6 +90,7 @@ void ProgramPanel::setSource(ProgramSource* source)
     source_ = source;
     showProgram_->setVisible(source != nullptr);
     cuttingTime_->setVisible(source != nullptr);
+    viewAction_->setEnabled(source != nullptr);
     showView();
     scheduleRefresh();
 }

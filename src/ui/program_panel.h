@@ -5,6 +5,7 @@
 #include <QFrame>
 
 class ProgramSource;
+class QAction;
 class QCheckBox;
 class QLabel;
 
@@ -35,6 +36,8 @@ public:
     void place(const QRect& preview);
 
     QCheckBox* showProgram() const { return showProgram_; }
+    // View's "Show Program", ticked with the box.
+    QAction* viewAction() const { return viewAction_; }
     QLabel* cuttingTime() const { return cuttingTime_; }
     ProgramView* view() const { return view_; }
 
@@ -47,6 +50,7 @@ private:
     QCheckBox* showProgram_;
     QLabel* cuttingTime_;
     ProgramView* view_;
+    QAction* viewAction_;
     ProgramSource* source_ = nullptr;
     bool refreshPending_ = false;
 };
