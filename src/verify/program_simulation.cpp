@@ -24,9 +24,10 @@ std::string sentence(std::string text)
 
 class Simulator {
 public:
-    explicit Simulator(const VerifyMachine& machine)
+    Simulator(const VerifyMachine& machine, size_t expectedMoves)
         : machine_(machine), heads_(static_cast<size_t>(std::max(machine.heads, 0)))
     {
+        trace_.segments.reserve(expectedMoves);
     }
 
     void step(int lineNumber, std::string_view text);
@@ -153,13 +154,16 @@ void Simulator::moveGantry(const ProgramLine& line, Motion motion)
 void Simulator::pushSegment(Motion motion, Point2 to, Point2 centre)
 {
     PathSegment segment{motion, at_, to, centre, line_, anyDown(), motion == Motion::Rapid ? 0 : gantryFeed_, side_};
+    double length = distance(at_, to);
     if (motion == Motion::Arc) {
-        const double off = arcEndError(segment);
+        const ArcShape shape = arcShape(segment);
+        const double off = std::fabs(shape.endRadius - shape.startRadius);
         if (off > 0.002)
             problem("The arc's end lies " + lengthText(off) + " off its circle.");
+        length = (shape.startRadius + shape.endRadius) / 2 * shape.sweep;
     }
     if (segment.feed > 0)
-        trace_.feedMinutes += segmentLength(segment) / segment.feed;
+        trace_.feedMinutes += length / segment.feed;
     trace_.segments.push_back(segment);
     at_ = to;
 }
@@ -220,7 +224,7 @@ ProgramTrace Simulator::finish()
 ProgramTrace simulateProgram(std::string_view program, const VerifyMachine& machine)
 {
     const VerifyMachine plain = machine.withPlainCommands();
-    Simulator simulator(plain);
+    Simulator simulator(plain, program.size() / 24); // about one move for every 24 bytes
     int lineNumber = 0;
     size_t start = 0;
     while (start < program.size()) {
