@@ -78,16 +78,8 @@ void CAutomatic::runPosts()
 
 bool CAutomatic::composeProgram(ProgramOutput& out, Messages& reasons)
 {
-    if (postJob.material.name.empty()) {
-        reasons.show("Must Select a Material.");
+    if (!patternJobIsChosen(postJob.material, postJob.holeType, postJob.sides, reasons))
         return false;
-    }
-    for (int side = 0; side < (postJob.sides == 2 ? 2 : 1); ++side) {
-        if (postJob.holeType[static_cast<size_t>(side)].name.empty()) {
-            reasons.show("Must Select a Hole.");
-            return false;
-        }
-    }
     const bool settingsOk = checkSettings(true, reasons);
     if (!checkPostHoleTypes(postJob, {"", ", side two."}, reasons) || !settingsOk || !checkPostPlacement(postJob, reasons))
         return false;

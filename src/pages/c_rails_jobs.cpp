@@ -95,16 +95,8 @@ bool CRails::runChecks(const HoleSuffixes& suffixes, Messages& messages)
 
 bool CRails::composeProgram(ProgramOutput& out, Messages& reasons)
 {
-    if (railJob.material.name.empty()) {
-        reasons.show("Must Select a Material.");
+    if (!patternJobIsChosen(railJob.material, railJob.holeType, railJob.sides, reasons))
         return false;
-    }
-    for (int side = 0; side < (railJob.sides == 2 ? 2 : 1); ++side) {
-        if (railJob.holeType[static_cast<size_t>(side)].name.empty()) {
-            reasons.show("Must Select a Hole.");
-            return false;
-        }
-    }
     if (!runChecks({"", ", side two."}, reasons))
         return false;
     const KeptRunValues kept;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gcode/output/job_records.h"
 #include "gcode/output/program_output.h"
 
 class Messages;
@@ -11,3 +12,8 @@ public:
     // False, with the reason told to reasons, when the page's job cannot be written as it stands.
     virtual bool composeProgram(ProgramOutput& out, Messages& reasons) = 0;
 };
+
+// A pattern job has its material and the hole type of every side it cuts; otherwise tells which is
+// missing, in Run's words.
+bool patternJobIsChosen(const MaterialRecord& material, const std::array<HoleRecord, 2>& holeTypes, int sides,
+                        Messages& reasons);
