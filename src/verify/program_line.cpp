@@ -63,29 +63,29 @@ Tokens tokensOf(std::string_view text)
 // double precision, so the one division rounds as a full conversion would.
 bool readNumber(std::string_view text, double& value)
 {
-    size_t i = text.empty() || (text[0] != '-' && text[0] != '+') ? 0 : 1;
-    bool point = false;
-    int digits = 0, decimals = 0;
-    long long whole = 0;
-    for (size_t k = i; k < text.size(); ++k) {
-        const char c = text[k];
-        if (c >= '0' && c <= '9') {
-            if (digits < 15)
-                whole = whole * 10 + (c - '0');
-            digits += 1;
-            decimals += point && digits <= 15 ? 1 : 0;
-        } else if (c == '.' && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    if (digits == 0)
-        return false;
     static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    value = digits <= 15 ? static_cast<double>(whole) / kPowers[decimals] : leadingDouble(text);
-    if (text[0] == '-' && digits <= 15)
-        value = -value;
+    const char* c = text.data();
+    const char* const end = c + text.size();
+    const bool negative = c != end && *c == '-';
+    c += c != end && (*c == '-' || *c == '+') ? 1 : 0;
+    unsigned long long whole = 0; // wraps harmlessly past 15 digits, where it is not used
+    const char* const first = c;
+    while (c != end && *c >= '0' && *c <= '9')
+        whole = whole * 10 + static_cast<unsigned>(*c++ - '0');
+    const long long before = c - first;
+    long long decimals = 0;
+    if (c != end && *c == '.') {
+        const char* const point = ++c;
+        while (c != end && *c >= '0' && *c <= '9')
+            whole = whole * 10 + static_cast<unsigned>(*c++ - '0');
+        decimals = c - point;
+    }
+    if (c != end || before + decimals == 0)
+        return false;
+    if (before + decimals > 15)
+        value = leadingDouble(text); // too many digits to gather exactly; rare
+    else
+        value = (negative ? -1.0 : 1.0) * (static_cast<double>(whole) / kPowers[decimals]);
     return true;
 }
 
