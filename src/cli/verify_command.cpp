@@ -2,6 +2,7 @@
 
 #include "cli/console_messages.h"
 #include "cli/verify_report.h"
+#include "platform/text_compare.h"
 #include "settings/files.h"
 #include "settings/ini_file.h"
 #include "settings/library_files.h"
@@ -10,18 +11,9 @@
 #include "settings/text_helpers.h"
 #include "verify/verify_machine.h"
 
-#include <cctype>
-#include <filesystem>
 #include <ostream>
 
 namespace {
-
-std::string upper(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // The bit the setup header names on its "[config2=" line, empty when it names none.
 std::string headerBitName(const std::string& program)
@@ -31,8 +23,7 @@ std::string headerBitName(const std::string& program)
         size_t end = program.find('\n', start);
         if (end == std::string::npos)
             end = program.size();
-        const std::string line = program.substr(start, std::min(end - start, key.size()));
-        if (upper(line) == key) {
+        if (startsWithNoCase(std::string_view(program).substr(start, end - start), key)) {
             const size_t close = program.find('"', start + key.size());
             if (close != std::string::npos && close < end)
                 return program.substr(start + key.size(), close - start - key.size());
@@ -50,7 +41,7 @@ double bitFor(const std::string& program, bool libraryRead)
     for (const BitRecord& bit : libraryRead && !name.empty() ? bitList : std::vector<BitRecord>{}) {
         std::string listed = bit.name;
         TrimSpaces(listed);
-        if (upper(listed) == upper(name))
+        if (compareNoCase(listed, name) == 0)
             return bit.diameter;
     }
     return gs.bit;
@@ -71,19 +62,12 @@ VerifiedProgram verifyFile(const std::string& path, const VerifyRequest& request
     return result;
 }
 
-std::string absolute(const std::string& path)
-{
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return error ? path : full.lexically_normal().string();
-}
-
 } // namespace
 
 int runVerify(const VerifyRequest& request, std::ostream& out, std::ostream& err)
 {
     ConsoleMessages messages(err);
-    setStartValues(absolute(request.home));
+    setStartValues(absolutePath(request.home));
     if (!ReadIniFile(messages)) {
         messages.show("Unable to read KORVANTA.INI file.", MessageIcon::None);
         return 1;

@@ -1,11 +1,12 @@
 #include "verify/program_line.h"
 
+#include "platform/text_compare.h"
 #include "settings/numbers.h"
 
 namespace {
 
-// Letter case and blanks of ASCII only, whatever the user's locale.
-char upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }
+char upper(char c) { return asciiUpper(c); }
+// Blanks of ASCII only, whatever the user's locale.
 bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
 std::string_view trimmed(std::string_view text)
@@ -17,16 +18,7 @@ std::string_view trimmed(std::string_view text)
     return text;
 }
 
-bool sameText(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (upper(a[i]) != upper(b[i]))
-            return false;
-    }
-    return true;
-}
+bool sameText(std::string_view a, std::string_view b) { return a.size() == b.size() && compareNoCase(a, b) == 0; }
 
 // The code word and its words; more than the dialect's longest line holds makes it unreadable.
 struct Tokens {

@@ -1,5 +1,6 @@
 #include "verify/verify_machine.h"
 
+#include "platform/text_compare.h"
 #include "settings/settings.h"
 #include "settings/text_helpers.h"
 
@@ -13,9 +14,8 @@ bool VerifyMachine::lettered() const
 
 int VerifyMachine::headOf(char c) const
 {
-    const auto upper = [](char k) { return k >= 'a' && k <= 'z' ? static_cast<char>(k - 'a' + 'A') : k; };
     for (int head = 0; head < heads && head < static_cast<int>(headChars.size()); ++head) {
-        if (upper(headChars[static_cast<size_t>(head)]) == upper(c))
+        if (asciiUpper(headChars[static_cast<size_t>(head)]) == asciiUpper(c))
             return head;
     }
     return -1;
