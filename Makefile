@@ -1,8 +1,14 @@
-# Two entry points: `make test` and `make run`. Both install what is missing first.
+# Entry points: `make test`, `make run` and `make install`; also `make package`, `make fuzz`
+# and `make bench`. Each installs what is missing first.
 BUILD_DIR ?= build
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKORVANTA_SANITIZE=ON
+FUZZ_SECONDS ?= 60
+# The Release build, without sanitizers, is what is installed and packaged.
+RELEASE_DIR ?= build-release
+PREFIX ?= /usr/local
+JOBS ?= 2
 
-.PHONY: test run deps configure build bench
+.PHONY: test run deps configure build bench fuzz release install package package-test
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j2
@@ -25,3 +31,25 @@ configure: deps
 
 build: configure
 	cmake --build $(BUILD_DIR)
+
+# Each fuzz target in turn for FUZZ_SECONDS; findings are kept in build-fuzz/findings/.
+fuzz:
+	FUZZ_SECONDS=$(FUZZ_SECONDS) ./scripts/run-fuzzers
+
+release: deps
+	cmake -S . -B $(RELEASE_DIR) -G Ninja -DCMAKE_BUILD_TYPE=Release -DKORVANTA_SANITIZE=OFF -DKORVANTA_DEVELOPMENT=OFF
+	cmake --build $(RELEASE_DIR) -j$(JOBS)
+
+# The programs, the desktop entry, the AppStream metainfo, the icons and the manual page under PREFIX.
+install: release
+	cmake --install $(RELEASE_DIR) --prefix $(PREFIX)
+
+# The Debian package build-release/korvanta_<version>_<arch>.deb.
+package: release
+	./scripts/install-deps --package
+	cd $(RELEASE_DIR) && cpack -G DEB
+
+# The package unpacked into a scratch root, its korvanta-cli run there (a test of the sanitizer build).
+package-test: package build
+	cd $(BUILD_DIR) && KORVANTA_PACKAGE="$$(ls $(CURDIR)/$(RELEASE_DIR)/korvanta_*.deb | tail -1)" \
+	  ctest -R '^InstalledPackage$$' --output-on-failure

@@ -65,6 +65,15 @@ std::string cutAndTrim(const std::string& text, size_t limit)
     return value;
 }
 
+// A text cut inside a run of spaces keeps no trailing ones: the line it is written on is trimmed
+// when it is read back.
+std::string cutField(const std::string& text, size_t limit)
+{
+    std::string value = cut(text, limit);
+    value.resize(value.find_last_not_of(' ') + 1);
+    return value;
+}
+
 // One trailing separator goes, but not the one of a root folder, so the folder reads back the
 // same at every start.
 std::string folderValue(const IniLine& line)
@@ -77,9 +86,9 @@ std::string folderValue(const IniLine& line)
 }
 
 template <int Head>
-void storeHeadOn(IniLine& line) { gs.headOn(Head) = cut(line.value, kHeadCommandLimit); }
+void storeHeadOn(IniLine& line) { gs.headOn(Head) = cutField(line.value, kHeadCommandLimit); }
 template <int Head>
-void storeHeadOff(IniLine& line) { gs.headOff(Head) = cut(line.value, kHeadCommandLimit); }
+void storeHeadOff(IniLine& line) { gs.headOff(Head) = cutField(line.value, kHeadCommandLimit); }
 template <int Position>
 void storeSpos(IniLine& line) { storeNumber(line, gs.spos[Position - 1]); }
 
@@ -92,8 +101,8 @@ const Key kKeys[] = {
     {"HEADS=", [](IniLine& l) { gs.heads = l.integer; }},
     {"HEADCHARS=", [](IniLine& l) { gs.headchars = cutAndTrim(l.value, kHeadCharsLimit); }},
     {"BIT=", [](IniLine& l) { storeNumber(l, gs.bit); }},
-    {"BITNAME=", [](IniLine& l) { gs.bitname = cut(l.value, kNameLimit); }},
-    {"TOOLNUMBER=", [](IniLine& l) { gs.toolnumber = cut(l.value, kToolNumberLimit); }},
+    {"BITNAME=", [](IniLine& l) { gs.bitname = cutField(l.value, kNameLimit); }},
+    {"TOOLNUMBER=", [](IniLine& l) { gs.toolnumber = cutField(l.value, kToolNumberLimit); }},
     {"CLEARANCE=", [](IniLine& l) { storeNumber(l, gs.clearance); }},
     {"DEPTH=", [](IniLine& l) { storeNumber(l, gs.depth); }},
     {"MAXDEPTH=", [](IniLine& l) { storeNumber(l, gs.maxdepth); }},
@@ -249,9 +258,18 @@ private:
 
 std::string number(float value, int decimals) { return formatFixed(value, decimals); }
 
+// The reader takes every text but the folders and the icon in upper case; written so, a file the
+// program wrote reads back to the same file.
+std::string upper(std::string text)
+{
+    for (char& c : text)
+        c = asciiUpper(c);
+    return text;
+}
+
 std::string orDefault(const std::string& command, const std::string& fallback)
 {
-    return command.empty() ? fallback : command;
+    return upper(command.empty() ? fallback : command);
 }
 
 std::string iniText()
@@ -259,9 +277,9 @@ std::string iniText()
     IniWriter w;
     w.raw("[DEFAULT VALUES FOR KORVANTA CONFIGURATIONS]\n\n");
     w.entry("heads=" + std::to_string(gs.heads), 20, "[Number of Heads that will run simultaneously]");
-    w.entry("headchars=" + gs.headchars, 16, "[Character assigned to each vertical head]");
+    w.entry("headchars=" + upper(gs.headchars), 16, "[Character assigned to each vertical head]");
     w.entry("bit=" + number(gs.bit, 3), 16, "[Bit Diameter]");
-    w.entry("bitname=" + gs.bitname, 16, "[Bit Name]");
+    w.entry("bitname=" + upper(gs.bitname), 16, "[Bit Name]");
     w.entry("cutfeed=" + std::to_string(gs.cutfeed), 16, "[Feed rate to use when cutting]");
     w.entry("plungefeed=" + std::to_string(gs.plungefeed), 14, "[Feed rate to plunge]");
     w.entry("clearance=" + number(gs.clearance, 3), 12,
@@ -275,7 +293,7 @@ std::string iniText()
     w.entry("endpos=X" + number(gs.endpos.x, 3) + " Y" + number(gs.endpos.y, 3), 7,
             "[Final ending X,Y coordinates]");
     w.entry("autozoom=" + std::to_string(gs.autozoom), 7, "[autozoom]");
-    w.entry("toolnumber=" + gs.toolnumber, 15, "[Toolnumber, if used]");
+    w.entry("toolnumber=" + upper(gs.toolnumber), 15, "[Toolnumber, if used]");
     w.raw("[Starting positions of other posts, if used]\n");
     for (int n = 2; n <= kFixturePositions; ++n)
         w.raw("spos" + std::to_string(n) + "=" + number(gs.spos[n - 1], 3) + "\n");
@@ -294,14 +312,14 @@ std::string iniText()
     w.entry("railoffset=" + number(gs.railoffset, 4), 15, "[Default hole offset for Rail.]");
     for (int head = 1; head <= kMaxHeads; ++head) {
         const std::string n = std::to_string(head);
-        w.entry("head" + n + "on=" + orDefault(gs.headOn(head), "m3." + n), 15,
+        w.entry("head" + n + "on=" + orDefault(gs.headOn(head), "M3." + n), 15,
                 "[Default command to start head " + n + ".]");
-        w.entry("head" + n + "off=" + orDefault(gs.headOff(head), "m5." + n), 15,
+        w.entry("head" + n + "off=" + orDefault(gs.headOff(head), "M5." + n), 15,
                 "[Default command to stop head " + n + ".]");
     }
     w.entry("alignment=" + std::to_string(gs.alignment), 20, "[post alignment. 1=left edge, 2=center, 3=right edge]");
     w.entry("cutstyle=" + std::to_string(gs.cutstyle), 20, "[gs.cutstyle - 0=fixed, 1=varying]");
-    w.entry("appname=" + gs.appname, 20, "[User defined name for this Application]");
+    w.entry("appname=" + upper(gs.appname), 20, "[User defined name for this Application]");
     if (gs.iconpathset)
         w.entry("iconpath=" + gs.iconpath, 20, "[User defined icon path]");
     w.raw("LASTPAGE=" + std::to_string(gs.lastpage) + "\n");

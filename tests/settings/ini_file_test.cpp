@@ -80,7 +80,7 @@ TEST_F(IniFileTest, FreshDefaultsAreWrittenWithSpindleFallbacksAndNoIconLine)
     const std::string written = home.read(kIniFileName);
     expectMatchesGolden("settings/defaults.ini", written);
     EXPECT_NE(written.find("heads=99999999                    [Number"), std::string::npos);
-    EXPECT_NE(written.find("head2off=m5.2               [Default command to stop head 2.]\r\n"), std::string::npos);
+    EXPECT_NE(written.find("head2off=M5.2               [Default command to stop head 2.]\r\n"), std::string::npos);
     EXPECT_EQ(written.find("iconpath"), std::string::npos);
     EXPECT_EQ(written.substr(written.size() - 12), "LASTPAGE=0\r\n");
 }
@@ -191,6 +191,21 @@ TEST_F(IniFileTest, LinesAreReadWholeAndTheFileIsAFixedPoint)
     EXPECT_EQ(gs.path, "/");
 }
 
+// Texts typed in lower case and the spindle commands' fallbacks are written as they read back.
+TEST_F(IniFileTest, AFileWrittenFromLowerCaseSettingsIsAFixedPoint)
+{
+    fillEverySetting();
+    gs.head3on.clear();
+    gs.path = "/home/Shop/Tap"; // a folder ends at its first space and loses a trailing separator
+    gs.controlpath = "C:\\Qelmar";
+    ASSERT_TRUE(WriteIniFile(messages));
+    const std::string first = home.read(kIniFileName);
+    ASSERT_TRUE(ReadIniFile(messages));
+    ASSERT_TRUE(WriteIniFile(messages));
+    EXPECT_EQ(home.read(kIniFileName), first);
+    EXPECT_NE(first.find("\r\nhead3on=M3.3 "), std::string::npos);
+}
+
 TEST_F(IniFileTest, ValueRules)
 {
     ASSERT_TRUE(read("heads=1\r\nheads=2\r\n"
@@ -224,6 +239,15 @@ TEST_F(IniFileTest, TextLongerThanItsFieldIsCut)
     EXPECT_EQ(gs.head1on, "M3.123456");
     EXPECT_EQ(gs.toolnumber, "T12");
     EXPECT_EQ(gs.bitname, std::string(99, 'B'));
+}
+
+// Cut inside a run of spaces, a text keeps none at its end, as its line read back would not.
+TEST_F(IniFileTest, TextCutBeforeSpacesKeepsNoTrailingSpaces)
+{
+    ASSERT_TRUE(read("head3off=M5.3     xyz\ntoolnumber=T1  9\nbitname=" + std::string(97, 'b') + "   c\n"));
+    EXPECT_EQ(gs.head3off, "M5.3");
+    EXPECT_EQ(gs.toolnumber, "T1");
+    EXPECT_EQ(gs.bitname, std::string(97, 'B'));
 }
 
 TEST_F(IniFileTest, UnknownKeyStopsTheReadAfterKeepingACopy)

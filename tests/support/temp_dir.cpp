@@ -1,12 +1,7 @@
 #include "support/temp_dir.h"
 
-#include "gcode/hole_routine.h"
-#include "gcode/output/job_records.h"
-#include "preview/preview_state.h"
 #include "settings/files.h"
-#include "settings/library_files.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
 
 #include <filesystem>
 #include <fstream>
@@ -54,16 +49,6 @@ std::string TempDir::read(const std::string& name) const
 bool TempDir::exists(const std::string& name) const
 {
     return fs::exists(file(name));
-}
-
-void resetProcessState()
-{
-    resetSettings();
-    resetLibraries();
-    resetJobs();
-    resetHoleRoutine();
-    resetSetupState();
-    resetPreview();
 }
 
 void HomeDirTest::SetUp()

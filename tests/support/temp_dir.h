@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/process_state.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -21,11 +23,6 @@ public:
 private:
     std::string path_;
 };
-
-// Every process-wide record as a fresh process has it: the settings and libraries, the jobs and
-// the values of program generation, the current tap file with the values Load shares, and the
-// preview with the page it draws for.
-void resetProcessState();
 
 // Every test starts from a fresh process's state in a home folder of its own, and leaves none of
 // its own behind.
