@@ -85,8 +85,8 @@ TEST(ProgramCheck, EveryGoldenProgramReadsBackClean)
 {
     int checked = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(goldenPath(""))) {
-        if (entry.path().extension() != ".tap")
-            continue;
+        if (entry.path().extension() != ".tap" || entry.path().string().find("/fuzz/") != std::string::npos)
+            continue; // the fuzz corpora hold broken inputs on purpose
         std::string program;
         ASSERT_TRUE(readWholeFile(entry.path().string(), program));
         const ProgramReport report = verifyProgram(program, machineOf(entry.path().string(), program));
