@@ -1,7 +1,7 @@
 // Program generation throughput on the largest jobs: our buffered writer (to a file, through the
-// temporary file), the same program written the classic way with one fprintf per word, and a
-// plain write of the finished bytes. Then the time a page takes to list a large library, and one
-// redraw of the largest Manual job.
+// temporary file), the same program written the classic way with one fprintf per word, a plain
+// write of the finished bytes, and the program read back and checked. Then the time a page takes
+// to list a large library, and one redraw of the largest Manual job.
 #include "fprintf_output.h"
 #include "largest_jobs.h"
 #include "list_filling.h"
@@ -13,6 +13,7 @@
 #include "platform/recording_messages.h"
 #include "settings/files.h"
 #include "setupfile/current_tap_file.h"
+#include "verify/program_check.h"
 
 #include <benchmark/benchmark.h>
 
@@ -81,6 +82,19 @@ void ours(benchmark::State& state, const JobCase& job, size_t size)
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
 }
 
+// Reading a program back and checking it, as Run and Save do before the file is replaced.
+void verify(benchmark::State& state, const std::string& bytes)
+{
+    const VerifyMachine machine = machineFromSettings();
+    for (auto _ : state) {
+        const ProgramReport report = verifyProgram(bytes, machine);
+        if (!report.problems().empty())
+            state.SkipWithError(report.problems().front().text.c_str());
+        benchmark::DoNotOptimize(report.holes);
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));
+}
+
 void classic(benchmark::State& state, const JobCase& job, size_t size)
 {
     for (auto _ : state) {
@@ -142,6 +156,7 @@ int main(int argc, char** argv)
             ->Unit(benchmark::kMillisecond);
         benchmark::RegisterBenchmark(("plain-write/" + job.name).c_str(), plainWrite, programs[i])
             ->Unit(benchmark::kMillisecond);
+        benchmark::RegisterBenchmark(("verify/" + job.name).c_str(), verify, programs[i])->Unit(benchmark::kMillisecond);
     }
 
     registerListFilling(folder.string());
@@ -160,6 +175,8 @@ int main(int argc, char** argv)
         std::printf("ratio fprintf/ours: %.2f\n", classicTime / oursTime);
         std::printf("ratio ours/plain-write: %.2f\n", oursTime / plainTime);
     }
+    if (const double verified = reporter.seconds["verify/manual"]; verified > 0)
+        std::printf("verify largest manual: %.1f ms\n", verified * 1000);
     if (const double redraw = reporter.seconds[kManualRedrawName]; redraw > 0)
         std::printf("redraw 1000 holes a side: %.1f ms\n", redraw * 1000);
     benchmark::Shutdown();

@@ -25,7 +25,7 @@ int fuzzLetterFields(const uint8_t* data, size_t size)
     fuzzCheck(text.size() <= input.size(), "the unparsed rest is part of the text");
     for (size_t i = letters.size(); i < fields.values.size(); ++i)
         fuzzCheck(!fields.has(i), "only listed letters take values");
-    const bool number = IsNumberText(input, data[0] / kLetters.size() % 3);
+    const bool number = IsNumberText(input, static_cast<int>(data[0] / kLetters.size() % 3));
     fuzzCheck(number || data[0] / kLetters.size() % 3 < 2, "any text counts as a number in the third mode");
     return 0;
 }

@@ -51,13 +51,6 @@ private:
     std::filesystem::path folder_;
 };
 
-std::string absolute(const std::string& path)
-{
-    std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return error ? path : full.lexically_normal().string();
-}
-
 // Save on the page that took the file, as the operator would press it there.
 template <class Page>
 int saveOn(Page& page, ScriptedFileDialogs& dialogs, const GenerateRequest& request, ConsoleMessages& messages)
@@ -112,7 +105,7 @@ int regenerate(const GenerateRequest& request, ConsoleMessages& messages)
 int runGenerate(const GenerateRequest& request, std::ostream& err)
 {
     ConsoleMessages messages(err);
-    const GenerateRequest full{absolute(request.source), absolute(request.target), absolute(request.home)};
+    const GenerateRequest full{absolutePath(request.source), absolutePath(request.target), absolutePath(request.home)};
     setStartValues(full.home);
     if (!ReadIniFile(messages)) {
         messages.show("Unable to read KORVANTA.INI file.", MessageIcon::None);

@@ -1,5 +1,6 @@
 #include "gcode/manual_program.h"
 
+#include "gcode/checked_program.h"
 #include "gcode/hole_routine.h"
 #include "gcode/manual_layout.h"
 #include "gcode/pattern_layout.h"
@@ -71,5 +72,5 @@ bool writeManualProgram(const ManualJob& job, int display, Messages& messages)
 {
     ProgramOutput out;
     writeManualProgramTo(out, job, display);
-    return saveOutput(out, currentTapFilePath(), messages);
+    return saveCheckedProgram(out, messages);
 }

@@ -1,5 +1,6 @@
 #include "gcode/pattern_program.h"
 
+#include "gcode/checked_program.h"
 #include "gcode/hole_routine.h"
 #include "gcode/pattern_layout.h"
 #include "gcode/output/primitives.h"
@@ -149,14 +150,14 @@ bool writePostProgram(const PostJob& job, int display, Messages& messages)
 {
     ProgramOutput out;
     writePostProgramTo(out, job, display);
-    return saveOutput(out, currentTapFilePath(), messages);
+    return saveCheckedProgram(out, messages);
 }
 
 bool writeRailProgram(RailJob& job, int display, Messages& messages)
 {
     ProgramOutput out;
     writeRailProgramTo(out, job, display);
-    return saveOutput(out, currentTapFilePath(), messages);
+    return saveCheckedProgram(out, messages);
 }
 
 void placePostHoles(ProgramOutput& out, const PostJob& job, int count, int side, int pairIndex)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/program_source.h"
 #include "gcode/output/job_records.h"
 #include "pages/pattern_sides.h"
 #include "pages/posts_controls.h"
@@ -11,7 +12,7 @@ class Messages;
 
 // The Posts page: a regular pattern of rail holes down one or two faces of a post. It edits the
 // process-wide postJob through its controls and redraws the preview after every change.
-class CAutomatic : public PatternSideEvents {
+class CAutomatic : public PatternSideEvents, public ProgramSource {
 public:
     CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window);
 
@@ -37,6 +38,7 @@ public:
     void onLoadClicked();
     void onClearClicked();
     void onRunClicked();
+    bool composeProgram(ProgramOutput& out, Messages& reasons) override;
     void onShown();
     void onLeft();
 

@@ -5,6 +5,7 @@
 #include "gcode/hole_routine.h"
 #include "gcode/job_checks.h"
 #include "gcode/job_list.h"
+#include "gcode/kept_run_values.h"
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
 #include "pages/page_fields.h"
@@ -73,6 +74,18 @@ void CAutomatic::runPosts()
         window_.closeWindow();
     else
         window_.minimizeWindow();
+}
+
+bool CAutomatic::composeProgram(ProgramOutput& out, Messages& reasons)
+{
+    if (!patternJobIsChosen(postJob.material, postJob.holeType, postJob.sides, reasons))
+        return false;
+    const bool settingsOk = checkSettings(true, reasons);
+    if (!checkPostHoleTypes(postJob, {"", ", side two."}, reasons) || !settingsOk || !checkPostPlacement(postJob, reasons))
+        return false;
+    const KeptRunValues kept;
+    writePostProgramTo(out, postJob, display());
+    return true;
 }
 
 void CAutomatic::onRunClicked()

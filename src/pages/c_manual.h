@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/program_source.h"
 #include "gcode/output/job_records.h"
 #include "pages/manual_controls.h"
 #include "pages/tap_file_load.h"
@@ -12,7 +13,7 @@ class Sheet;
 
 // The Manual page: holes placed one by one on each face of a post, each with its own hole type,
 // spacing from the hole above and offset. It edits the process-wide manualJob.
-class CManual {
+class CManual : public ProgramSource {
 public:
     CManual(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window);
 
@@ -34,6 +35,7 @@ public:
     void onLoadClicked();
     void onClearClicked();
     void onRunClicked();
+    bool composeProgram(ProgramOutput& out, Messages& reasons) override;
     void onShown();
     void onLeft();
 

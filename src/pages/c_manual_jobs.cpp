@@ -5,6 +5,7 @@
 #include "gcode/hole_routine.h"
 #include "gcode/job_checks.h"
 #include "gcode/job_list.h"
+#include "gcode/kept_run_values.h"
 #include "gcode/manual_program.h"
 #include "gcode/run_checks.h"
 #include "pages/page_fields.h"
@@ -80,6 +81,23 @@ void CManual::runManual()
         window_.closeWindow();
     else
         window_.minimizeWindow();
+}
+
+bool CManual::composeProgram(ProgramOutput& out, Messages& reasons)
+{
+    if (manualJob.material.name.empty()) {
+        reasons.show("No Material Specified.");
+        return false;
+    }
+    if (manualJob.side1HoleCount < 1) {
+        reasons.show("Must specify at least one hole on side 1.");
+        return false;
+    }
+    if (!checkManualRun(reasons))
+        return false;
+    const KeptRunValues kept;
+    writeManualProgramTo(out, manualJob, display_);
+    return true;
 }
 
 void CManual::onRunClicked()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/program_source.h"
 #include "gcode/job_checks.h"
 #include "gcode/output/job_records.h"
 #include "pages/pattern_sides.h"
@@ -13,7 +14,7 @@ class Sheet;
 // The Rails page: a regular pattern of holes for rails that rise at a slope, every hole and
 // spacing stretched by the slope. It edits the process-wide railJob and keeps the distance left
 // below the last hole up to date.
-class CRails : public PatternSideEvents {
+class CRails : public PatternSideEvents, public ProgramSource {
 public:
     CRails(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window);
 
@@ -40,6 +41,7 @@ public:
     void onLoadClicked();
     void onClearClicked();
     void onRunClicked();
+    bool composeProgram(ProgramOutput& out, Messages& reasons) override;
     void onShown();
     void onLeft();
 
@@ -67,7 +69,7 @@ private:
     void save();
     LoadingPage loading();
     void fillFromHeader(const RecordedChoices& choices);
-    bool runChecks(const HoleSuffixes& suffixes);
+    bool runChecks(const HoleSuffixes& suffixes, Messages& messages);
 
     Form& form_;
     Messages& messages_;

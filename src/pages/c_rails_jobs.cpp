@@ -4,6 +4,7 @@
 
 #include "gcode/hole_routine.h"
 #include "gcode/job_list.h"
+#include "gcode/kept_run_values.h"
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
 #include "platform/messages.h"
@@ -86,17 +87,28 @@ bool CRails::collectRailJob()
 
 // The settings without feed rates, the hole types on their stretched lengths, where every hole
 // is cut; a settings failure lets the hole types be checked too.
-bool CRails::runChecks(const HoleSuffixes& suffixes)
+bool CRails::runChecks(const HoleSuffixes& suffixes, Messages& messages)
 {
-    const bool settingsOk = checkSettings(false, messages_);
-    return checkRailHoleTypes(railJob, suffixes, messages_) && settingsOk && checkRailPlacement(railJob, messages_);
+    const bool settingsOk = checkSettings(false, messages);
+    return checkRailHoleTypes(railJob, suffixes, messages) && settingsOk && checkRailPlacement(railJob, messages);
+}
+
+bool CRails::composeProgram(ProgramOutput& out, Messages& reasons)
+{
+    if (!patternJobIsChosen(railJob.material, railJob.holeType, railJob.sides, reasons))
+        return false;
+    if (!runChecks({"", ", side two."}, reasons))
+        return false;
+    const KeptRunValues kept;
+    writeRailProgramTo(out, railJob, display());
+    return true;
 }
 
 void CRails::runRails()
 {
     if (form_.text(CurrentTapFile).empty())
         filename = "Rail.tap";
-    if (!collectRailJob() || !runChecks({"", ", side two."}))
+    if (!collectRailJob() || !runChecks({"", ", side two."}, messages_))
         return;
     // The job list names the program only once the program is written.
     if (!writeRailProgram(railJob, display(), messages_) || !writeJobList(railJob.sides, messages_))
@@ -114,7 +126,7 @@ void CRails::onRunClicked()
 
 void CRails::save()
 {
-    if (collectRailJob() && runChecks({"", ", side two."}) && askSaveTapFile(dialogs_))
+    if (collectRailJob() && runChecks({"", ", side two."}, messages_) && askSaveTapFile(dialogs_))
         writeRailProgram(railJob, display(), messages_);
     form_.setText(CurrentTapFile, currentTapFileText());
 }

@@ -32,6 +32,7 @@ bool readIntoPage(const LoadingPage& page, Messages& messages)
         return false;
     }
     page.fill(choices);
+    tapFileUsed();
     return true;
 }
 

@@ -12,6 +12,7 @@ struct PenPosition {
     float endX = 0, endY = 0;
 };
 PenPosition penPosition;
+std::function<void()> previewChanged;
 
 bool isShown(PageId caller)
 {
@@ -37,6 +38,8 @@ void ClearPreview(PageId caller)
         return;
     previewView().ResetView();
     drawList().Restart();
+    if (previewChanged)
+        previewChanged();
 }
 
 void PreviewLine(PageId caller, int pen, float x, float y, float dx, float dy)
@@ -64,6 +67,13 @@ void FitPreview(PageId caller)
     if (!isShown(caller))
         return;
     previewView().FitView();
+    if (previewChanged)
+        previewChanged();
+}
+
+void setPreviewChangedHook(std::function<void()> hook)
+{
+    previewChanged = std::move(hook);
 }
 
 void DrawMaterialOutline(PageId caller, int pen, float xOrigin, float length, float width, int sides)
@@ -98,5 +108,6 @@ void DrawHoleOutline(PageId caller, int pen, float holeWidth, float holeLength, 
 void resetHandover()
 {
     activePage = PageId::None;
+    previewChanged = nullptr;
     penPosition = PenPosition{};
 }

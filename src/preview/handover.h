@@ -2,6 +2,8 @@
 
 #include "platform/page_id.h"
 
+#include <functional>
+
 // How the pages draw into the preview. Each operation does nothing unless the calling page is
 // the shown page, so a page that is not on screen never disturbs the picture.
 
@@ -24,5 +26,9 @@ void DrawMaterialOutline(PageId caller, int pen, float xOrigin, float length, fl
 // The Posts and Rails pages fit after it.
 void DrawHoleOutline(PageId caller, int pen, float holeWidth, float holeLength, float x, float y);
 
-// No active page and the pen position at the origin (for tests; resetPreview calls it).
+// Called after the shown page clears or fits its drawing, so that what else follows the page's
+// drawing (the program view, the cutting time) can follow it too. Empty by default.
+void setPreviewChangedHook(std::function<void()> hook);
+
+// No active page, no hook and the pen position at the origin (for tests; resetPreview calls it).
 void resetHandover();

@@ -89,3 +89,10 @@ std::string withCrLf(std::string_view text)
     }
     return out;
 }
+
+std::string absolutePath(const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    return error ? path : full.lexically_normal().string();
+}

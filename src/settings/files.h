@@ -9,6 +9,9 @@ std::string joinPath(std::string_view folder, std::string_view file);
 std::string folderOf(std::string_view fullPath);
 std::string fileNameOf(std::string_view fullPath);
 
+// The path made absolute against the current folder and normalised; the path itself when that fails.
+std::string absolutePath(const std::string& path);
+
 bool readWholeFile(const std::string& path, std::string& bytes);
 // Writes a temporary file beside the target and renames it over the target, so that a failed
 // write leaves the old file as it was. Returns false on any failure.

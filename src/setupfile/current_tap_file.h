@@ -3,13 +3,25 @@
 #include "gcode/output/job_records.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
+
+class Messages;
+class ProgramOutput;
 
 // The current tap file is the folder gs.path with this file name.
 extern std::string filename;
 // "<gs.path><separator><filename>": the file that Run and Save write and Load reads.
 std::string currentTapFilePath();
+// Writes a finished program to the current tap file; a written one is told to the listener.
+bool saveToCurrentTapFile(const ProgramOutput& out, Messages& messages);
+
+// Hears of the current tap file's full path each time a program is written to it or a setup
+// header is read from it (the window's list of recent programs); nothing listens by default.
+using TapFileListener = std::function<void(const std::string& path)>;
+void setTapFileListener(TapFileListener listener);
+void tapFileUsed();
 
 // Values shared by the cutting pages: the sides choice (1 one side, 2 both sides), the display
 // choice (1 overlay, 0 apart), and the flag a Load sets when it found another page's file.

@@ -3,6 +3,7 @@
 #include "ui/config_groups.h"
 #include "ui/main_window.h"
 #include "ui/page_builder.h"
+#include "ui/page_tooltips.h"
 
 using namespace config;
 
@@ -10,6 +11,7 @@ ConfigPage::ConfigPage(MainWindow& window) : logic_(form_, window.messages())
 {
     QWidget* page = build();
     bind();
+    applyTooltips(form_, PageId::Configurations);
     window.setPage(PageId::Configurations, page,
                    PageHooks{[this] { logic_.onShown(); }, [this] { return logic_.store(); }});
     window.setConfigurationsStore([this] { logic_.store(); });

@@ -4,10 +4,14 @@
 #include "preview/preview_state.h"
 #include "settings/settings.h"
 #include "ui/focus_lost_queue.h"
+#include "ui/main_menu.h"
+#include "ui/program_panel.h"
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QTabBar>
 #include <QTabWidget>
@@ -19,6 +23,11 @@ constexpr QSize kClientSize(800, 590);
 constexpr QRect kPreviewRect(532, 43, 250, 428);
 constexpr int kBorder = 7;
 constexpr QSize kButtonSize(88, 25);
+// The row of the Close button below the scrolled part, and what scrolls at the start size.
+constexpr int kButtonRow = kButtonSize.height() + 2 * kBorder - 1;
+constexpr QSize kContentSize(kClientSize.width(), kClientSize.height() - kButtonRow);
+// Small enough for a laptop screen at 150% scaling, with the title bar.
+constexpr QSize kSmallestSize(360, 260);
 
 const char* const kPageCaptions[kPageCount] = {"Posts", "Manual", "Rails", "Configurations"};
 
@@ -37,21 +46,32 @@ MainWindow::MainWindow(const QString& title, PageId startPage, const QIcon& icon
                        QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      messages_(messages), fileDialogs_(this), tabs_(new QTabWidget(this)),
-      closeButton_(new QPushButton(QStringLiteral("Close"), this)),
+      messages_(messages), askedDialogs_(this), fileDialogs_(askedDialogs_), menuBar_(new QMenuBar(this)),
+      menu_(nullptr), scroll_(new QScrollArea(this)), content_(new QWidget),
+      tabs_(new QTabWidget(content_)), closeButton_(new QPushButton(QStringLiteral("Close"), this)),
       startPage_(startPage == PageId::None ? PageId::Posts : startPage)
 {
     setObjectName(QStringLiteral("KorvantaClassName"));
     setWindowTitle(title);
     setWindowIcon(icon);
+    menu_ = new MainMenu(*this, menuBar_);
     // A page not built yet shows a placeholder; setPage puts a page's binding in its place.
     for (const char* caption : kPageCaptions)
         tabs_->addTab(placeholderPage(), QString::fromLatin1(caption));
 
     // The preview's home window comes from the machine table once, before the panel exists.
     previewView().setHomeFromTable(gs.table.x, gs.table.y, gs.table.w, gs.table.h, gs.table.b);
-    preview_ = new PreviewFrame(this);
+    preview_ = new PreviewFrame(content_);
     preview_->raise();
+    programPanel_ = new ProgramPanel(content_, preview_);
+    addViewAction(programPanel_->viewAction());
+    content_->setMinimumSize(kContentSize);
+    content_->resize(kContentSize);
+    content_->installEventFilter(this);
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setFocusPolicy(Qt::NoFocus);
+    scroll_->setWidgetResizable(true);
+    scroll_->setWidget(content_);
 
     // A click on a tab or on Close first takes the focus from the field being edited, so that
     // the field is checked before its page is left.
@@ -65,9 +85,10 @@ MainWindow::MainWindow(const QString& title, PageId startPage, const QIcon& icon
     }
     connect(tabs_, &QTabWidget::currentChanged, this, &MainWindow::onTabChanged);
 
-    setMinimumSize(kClientSize);
-    resize(kClientSize);
+    setMinimumSize(kSmallestSize);
+    resize(kClientSize.width(), kClientSize.height() + menuBar_->sizeHint().height());
     layOut();
+    layOutContent();
 }
 
 void MainWindow::setPage(PageId page, QWidget* widget, PageHooks pageHooks)
@@ -88,15 +109,37 @@ QWidget* MainWindow::page(PageId page) const
     return tabs_->widget(pageNumber(page));
 }
 
+QAbstractButton* MainWindow::fileButton(PageId page, FileAction action) const
+{
+    if (page == PageId::None)
+        return nullptr;
+    return fileButtons_[static_cast<size_t>(pageNumber(page))].button(action);
+}
+
+void MainWindow::addViewAction(QAction* action)
+{
+    menu_->addViewAction(action);
+}
+
 void MainWindow::layOut()
 {
     const QSize client = size();
-    const int grownX = client.width() - kClientSize.width();
-    const int grownY = client.height() - kClientSize.height();
+    const int menuHeight = menuBar_->sizeHint().height();
     const int buttonTop = client.height() - kBorder - kButtonSize.height();
-    tabs_->setGeometry(kBorder, kBorder, client.width() - 2 * kBorder, buttonTop - 2 * kBorder + 1);
+    menuBar_->setGeometry(0, 0, client.width(), menuHeight);
+    scroll_->setGeometry(0, menuHeight, client.width(), std::max(0, client.height() - menuHeight - kButtonRow));
     closeButton_->setGeometry(QRect(QPoint(client.width() - kBorder - kButtonSize.width(), buttonTop), kButtonSize));
+}
+
+// The scrolled part as the whole client area was laid out before it scrolled.
+void MainWindow::layOutContent()
+{
+    const QSize client = content_->size();
+    const int grownX = client.width() - kContentSize.width();
+    const int grownY = client.height() - kContentSize.height();
+    tabs_->setGeometry(kBorder, kBorder, client.width() - 2 * kBorder, client.height() - kBorder);
     preview_->setGeometry(kPreviewRect.adjusted(0, 0, std::max(0, grownX), std::max(0, grownY)));
+    programPanel_->place(preview_->geometry());
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event)
@@ -118,6 +161,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     // the page, as the box takes the click.
     if (watched == tabs_->tabBar() && event->type() == QEvent::MouseButtonPress)
         return !FocusLostQueue::instance().flush();
+    if (watched == content_ && event->type() == QEvent::Resize)
+        layOutContent();
     return QWidget::eventFilter(watched, event);
 }
 
@@ -148,8 +193,10 @@ void MainWindow::activate(PageId page)
     // Only the shown cutting page draws; Configurations shows no preview at all.
     enterPage(page);
     preview_->setVisible(page != PageId::Configurations);
+    programPanel_->setSource(hooks(page).program);
     if (page == PageId::Configurations)
         configurationsShown_ = true;
+    menu_->pageShown(page);
     if (const auto& shown = hooks(page).shown)
         shown();
 }

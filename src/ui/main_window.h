@@ -1,6 +1,8 @@
 #pragma once
 
+#include "platform/preset_file_dialogs.h"
 #include "platform/sheet.h"
+#include "ui/file_buttons.h"
 #include "ui/preview_widget.h"
 #include "ui/qt_file_dialogs.h"
 
@@ -10,8 +12,14 @@
 #include <array>
 #include <functional>
 
+class MainMenu;
 class Messages;
+class ProgramPanel;
+class ProgramSource;
+class QAction;
+class QMenuBar;
 class QPushButton;
+class QScrollArea;
 class QTabWidget;
 
 
@@ -20,10 +28,13 @@ struct PageHooks {
     std::function<void()> shown;
     // Another page is about to be shown; false keeps this page.
     std::function<bool()> leaving;
+    // The program a cutting page would write now, for the program view and the cutting time.
+    ProgramSource* program = nullptr;
 };
 
-// The main window: the four pages on tabs, the preview panel to the right of them, and the
-// Close button. The preview is hidden while Configurations is shown.
+// The main window: the menu bar, the four pages on tabs, the preview panel to the right of them,
+// and the Close button. The preview is hidden while Configurations is shown. The window may be
+// made smaller than its start size: the tabs and the preview then scroll, Close stays in view.
 class MainWindow : public QWidget, public Sheet {
 public:
     // The start page is the last page shown in the previous run; None opens Posts.
@@ -34,14 +45,24 @@ public:
     void setPage(PageId page, QWidget* widget, PageHooks hooks);
     // The Configurations page's store, run on closing when that page has been shown.
     void setConfigurationsStore(std::function<void()> store) { storeConfigurations_ = std::move(store); }
+    // The buttons of a cutting page that File's actions press.
+    void setFileButtons(PageId page, FileButtons buttons) { fileButtons_[static_cast<size_t>(pageNumber(page))] = buttons; }
+    QAbstractButton* fileButton(PageId page, FileAction action) const;
+    // A View menu action of the caller's, listed above the pages.
+    void addViewAction(QAction* action);
 
     PageId currentPage() const { return shownPage_; }
     QWidget* page(PageId page) const;
     QTabWidget* tabs() const { return tabs_; }
     QPushButton* closeButton() const { return closeButton_; }
     PreviewFrame* previewFrame() const { return preview_; }
+    ProgramPanel* programPanel() const { return programPanel_; }
+    QMenuBar* menuBar() const { return menuBar_; }
+    MainMenu& mainMenu() const { return *menu_; }
+    QScrollArea* pageArea() const { return scroll_; }
     Messages& messages() const { return messages_; }
     FileDialogs& fileDialogs() { return fileDialogs_; }
+    PresetFileDialogs& presetFileDialogs() { return fileDialogs_; }
 
     // A second start asked for the window: restored, raised and activated.
     void bringToFront();
@@ -62,13 +83,22 @@ private:
     void activate(PageId page);
     PageHooks& hooks(PageId page) { return hooks_[static_cast<size_t>(pageNumber(page))]; }
     void layOut();
+    void layOutContent();
 
     Messages& messages_;
-    QtFileDialogs fileDialogs_;
+    QtFileDialogs askedDialogs_;
+    PresetFileDialogs fileDialogs_;
+    QMenuBar* menuBar_;
+    MainMenu* menu_;
+    QScrollArea* scroll_;
+    // What scrolls: the tabs with the preview over them, laid out as the window was at its start size.
+    QWidget* content_;
     QTabWidget* tabs_;
     QPushButton* closeButton_;
     PreviewFrame* preview_ = nullptr;
+    ProgramPanel* programPanel_ = nullptr;
     std::array<PageHooks, kPageCount> hooks_;
+    std::array<FileButtons, kPageCount> fileButtons_;
     std::function<void()> storeConfigurations_;
     PageId startPage_;
     PageId shownPage_ = PageId::None;

@@ -3,10 +3,13 @@
 #include "ui/job_buttons.h"
 #include "ui/main_window.h"
 #include "ui/page_builder.h"
+#include "ui/page_tooltips.h"
 
 using namespace manual;
 
 namespace {
+
+constexpr JobButtons kJobButtons{CutOneSide, CutBothSides, Overlay, Apart, Save, Load, Clear, Run};
 
 // One side's group with its left edge at left (dialog units): the hole type, spacing and offset
 // of the next hole, the buttons that edit the side's rows, and the rows themselves.
@@ -23,9 +26,11 @@ void buildSide(PageBuilder& b, int side, int left)
     b.lineEdit(id(Offset), left + 50, top + 58, 50, 12);
     // Beside the field it governs; the logic recaptions it "No Offset".
     b.pushButton(id(OffsetToggle), "Offset", left + 106, top + 57, 53, 14);
-    b.pushButton(id(Add), "Add", left + 7, top + 76, 48, 14);
-    b.pushButton(id(Remove), "Remove", left + 59, top + 76, 48, 14);
-    b.pushButton(id(Change), "Change", left + 111, top + 76, 48, 14);
+    // Each side's buttons have Alt keys of their own; the Offset toggle has none, as its caption
+    // changes and every letter of it is taken.
+    b.pushButton(id(Add), side == 0 ? "&Add" : "A&dd", left + 7, top + 76, 48, 14);
+    b.pushButton(id(Remove), side == 0 ? "Re&move" : "R&emove", left + 59, top + 76, 48, 14);
+    b.pushButton(id(Change), side == 0 ? "Cha&nge" : "Chan&ge", left + 111, top + 76, 48, 14);
     // About eight rows such as "#12 : RAIL 4X1.5 : 10.000 : 0.750" beside the scroll bar.
     b.listBox(id(Rows), left + 7, top + 94, 152, 72);
 }
@@ -37,13 +42,16 @@ ManualPage::ManualPage(MainWindow& window)
 {
     QWidget* page = build();
     bind();
+    applyTooltips(form_, PageId::Manual);
+    window.setFileButtons(PageId::Manual, fileButtons(form_, kJobButtons));
     logic_.create();
     window.setPage(PageId::Manual, page,
                    PageHooks{[this] { logic_.onShown(); },
                              [this] {
                                  logic_.onLeft();
                                  return true;
-                             }});
+                             },
+                             &logic_});
 }
 
 QWidget* ManualPage::build()
@@ -59,19 +67,19 @@ QWidget* ManualPage::build()
 
     b.label("Current Tap File:", 7, 220, 68, 8);
     b.lineEdit(CurrentTapFile, 76, 218, 190, 12, true);
-    b.pushButton(Save, "Save", 270, 217, 36, 14);
-    b.pushButton(Load, "Load", 310, 217, 36, 14);
+    b.pushButton(Save, "&Save", 270, 217, 36, 14);
+    b.pushButton(Load, "&Load", 310, 217, 36, 14);
 
     b.groupBox("Side to Cut Configuration:", 7, 236, 216, 56);
     b.startRadioGroup();
-    b.radioButton(CutOneSide, "Cut One Side", 14, 249, 80, 10);
-    b.radioButton(CutBothSides, "Cut Both Sides", 14, 263, 80, 10);
+    b.radioButton(CutOneSide, "Cut &One Side", 14, 249, 80, 10);
+    b.radioButton(CutBothSides, "Cut &Both Sides", 14, 263, 80, 10);
     b.label("Total Number of Posts to Cut:", 98, 249, 122, 8);
     b.lineEdit(TotalPosts, 98, 262, 60, 12);
 
     b.startRadioGroup();
-    b.radioButton(Overlay, "Overlay Sides", 230, 242, 110, 10);
-    b.radioButton(Apart, "Display Sides Apart", 230, 256, 110, 10);
+    b.radioButton(Overlay, "Overla&y Sides", 230, 242, 110, 10);
+    b.radioButton(Apart, "Display Sides A&part", 230, 256, 110, 10);
     b.pushButton(Run, "&Run", 230, 276, 54, 16);
     b.pushButton(Clear, "&Clear", 290, 276, 54, 16);
     return page;
@@ -83,7 +91,7 @@ void ManualPage::bind()
     bindSide(0);
     bindSide(1);
     form_.onSelectionChanged(MaterialList, [&l] { l.onMaterialSelected(); });
-    bindJobButtons(form_, {CutOneSide, CutBothSides, Overlay, Apart, Save, Load, Clear, Run}, l);
+    bindJobButtons(form_, kJobButtons, l);
 }
 
 void ManualPage::bindSide(int side)

@@ -1,5 +1,6 @@
 #include "ui/page_builder.h"
 
+#include "ui/button_press.h"
 #include "ui/qt_form.h"
 
 #include <QButtonGroup>
@@ -67,12 +68,15 @@ QPushButton* PageBuilder::pushButton(ControlId id, const QString& caption, int x
 {
     auto* button = new QPushButton(caption, page_);
     button->setAutoDefault(false);
+    pressOnMnemonicAsClicked(button);
     return place(button, id, x, y, w, h);
 }
 
 QCheckBox* PageBuilder::checkBox(ControlId id, const QString& caption, int x, int y, int w, int h)
 {
-    return place(new QCheckBox(caption, page_), id, x, y, w, h);
+    auto* box = new QCheckBox(caption, page_);
+    pressOnMnemonicAsClicked(box);
+    return place(box, id, x, y, w, h);
 }
 
 void PageBuilder::startRadioGroup()
@@ -83,6 +87,7 @@ void PageBuilder::startRadioGroup()
 QRadioButton* PageBuilder::radioButton(ControlId id, const QString& caption, int x, int y, int w, int h)
 {
     auto* radio = new QRadioButton(caption, page_);
+    pressOnMnemonicAsClicked(radio);
     if (!radioGroup_)
         startRadioGroup();
     radioGroup_->addButton(radio);

@@ -18,13 +18,15 @@ void buildPatternSide(PageBuilder& b, const SideControls& id, int side, int left
     b.lineEdit(id.spacing, left + 90, top + 58, 60, 12);
     b.label("Number of Holes:", left + 7, top + 76, 78, 8, id.holesLabel);
     b.lineEdit(id.holes, left + 90, top + 74, 60, 12);
-    // The two offsetting buttons share one place; only one is shown at a time.
+    // The two offsetting buttons share one place; only one is shown at a time, so side 2's two
+    // share an Alt key. Side 1's keys are the captions' first letters.
+    const bool first = side == 0;
     const int offsetting = top + 94 + extra;
-    b.pushButton(id.useOffsetting, "Use Offsetting", left + 7, offsetting, 70, 14);
-    b.pushButton(id.noOffsetting, "No Offsetting", left + 7, offsetting, 70, 14);
+    b.pushButton(id.useOffsetting, first ? "&Use Offsetting" : "Us&e Offsetting", left + 7, offsetting, 70, 14);
+    b.pushButton(id.noOffsetting, first ? "&No Offsetting" : "No Offs&etting", left + 7, offsetting, 70, 14);
     b.label("Offset Amount:", left + 7, offsetting + 22, 78, 8, id.offsetAmountLabel);
     b.lineEdit(id.offsetAmount, left + 90, offsetting + 20, 60, 12);
-    b.checkBox(id.alternate, "Alternate Offset", left + 7, offsetting + 38, 90, 10);
+    b.checkBox(id.alternate, first ? "&Alternate Offset" : "Al&ternate Offset", left + 7, offsetting + 38, 90, 10);
 }
 
 void bindPatternSides(QtForm& form, const std::array<SideControls, 2>& ids, PatternSideEvents& e)

@@ -147,9 +147,10 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event)
     if (event->type() != QEvent::FocusOut)
         return false;
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-    // Another window took over (a box, another program) or a list opened its drop-down: the
-    // user has not left the field.
-    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+    // Another window took over (a box, another program), a list opened its drop-down or Alt
+    // went to the menu bar: the user has not left the field.
+    if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason ||
+        reason == Qt::MenuBarFocusReason)
         return false;
     postFocusLost(watched);
     return false;

@@ -3,6 +3,7 @@
 #include "ui/job_buttons.h"
 #include "ui/main_window.h"
 #include "ui/page_builder.h"
+#include "ui/page_tooltips.h"
 #include "ui/pattern_side_widgets.h"
 
 #include <QLineEdit>
@@ -10,6 +11,8 @@
 using namespace rails;
 
 namespace {
+
+constexpr JobButtons kJobButtons{CutOneSide, CutBothSides, Overlay, Apart, Save, Load, Clear, Run};
 
 constexpr int kSideTop = 40;
 constexpr int kRailRows = 3;
@@ -34,13 +37,16 @@ RailsPage::RailsPage(MainWindow& window) : logic_(form_, window.messages(), wind
 {
     QWidget* page = build();
     bind();
+    applyTooltips(form_, PageId::Rails);
+    window.setFileButtons(PageId::Rails, fileButtons(form_, kJobButtons));
     logic_.create();
     window.setPage(PageId::Rails, page,
                    PageHooks{[this] { logic_.onShown(); },
                              [this] {
                                  logic_.onLeft();
                                  return true;
-                             }});
+                             },
+                             &logic_});
 }
 
 QWidget* RailsPage::build()
@@ -59,21 +65,21 @@ QWidget* RailsPage::build()
     const int below = kSideTop + 150 + 16 * kRailRows + 4;
     b.label("Current Tap File:", 7, below + 2, 68, 8);
     b.lineEdit(CurrentTapFile, 76, below, 190, 12, true);
-    b.pushButton(Save, "Save", 270, below - 1, 36, 14);
-    b.pushButton(Load, "Load", 310, below - 1, 36, 14);
+    b.pushButton(Save, "&Save", 270, below - 1, 36, 14);
+    b.pushButton(Load, "&Load", 310, below - 1, 36, 14);
 
     const int job = below + 16;
     b.groupBox("Current Job:", 7, job, 216, 40);
     b.startRadioGroup();
-    b.radioButton(CutOneSide, "Cut One Side", 14, job + 12, 80, 10);
-    b.radioButton(CutBothSides, "Cut Both Sides", 14, job + 25, 80, 10);
+    b.radioButton(CutOneSide, "Cut &One Side", 14, job + 12, 80, 10);
+    b.radioButton(CutBothSides, "Cut &Both Sides", 14, job + 25, 80, 10);
     b.label("Total Number of Posts to Cut:", 98, job + 12, 122, 8);
     b.lineEdit(TotalPosts, 98, job + 24, 60, 12);
 
     b.startRadioGroup();
-    b.radioButton(Overlay, "Overlay Sides", 230, job, 110, 10);
-    b.radioButton(Apart, "Display Sides Apart", 230, job + 12, 110, 10);
-    b.pushButton(MakeEqual, "Make Top/Bottom Equal", 230, job + 24, 114, 14);
+    b.radioButton(Overlay, "Overla&y Sides", 230, job, 110, 10);
+    b.radioButton(Apart, "Display Sides A&part", 230, job + 12, 110, 10);
+    b.pushButton(MakeEqual, "&Make Top/Bottom Equal", 230, job + 24, 114, 14);
     b.pushButton(Run, "&Run", 230, job + 41, 54, 14);
     b.pushButton(Clear, "&Clear", 290, job + 41, 54, 14);
     return page;
@@ -87,5 +93,5 @@ void RailsPage::bind()
     form_.onFocusLost(kRailFields[0].rise, [&l] { l.onRiseCommitted(); });
     form_.onFocusLost(kRailFields[0].run, [&l] { l.onRunCommitted(); });
     form_.onClicked(MakeEqual, [&l] { l.onMakeEqualClicked(); });
-    bindJobButtons(form_, {CutOneSide, CutBothSides, Overlay, Apart, Save, Load, Clear, Run}, l);
+    bindJobButtons(form_, kJobButtons, l);
 }

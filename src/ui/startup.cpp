@@ -9,6 +9,7 @@
 #include "ui/posts_page.h"
 #include "ui/rails_page.h"
 #include "ui/text.h"
+#include "ui/window_geometry.h"
 
 #include <QPixmap>
 
@@ -40,7 +41,9 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
         ManualPage manual(window);
         RailsPage rails(window);
         ConfigPage configurations(window);
+        restoreWindowGeometry(window);
         runWindow(window);
+        storeWindowGeometry(window);
     }
     WriteIniFile(messages);
     return 0;

@@ -208,3 +208,14 @@ TEST_F(PostProgramTest, FailedWriteReportsAndKeepsTheOldProgram)
     gs.path = home.file("missing");
     EXPECT_FALSE(writePostProgram(job, 1, messages));
 }
+
+TEST_F(PostProgramTest, AProgramThatFailsItsReadingBackIsNotWritten)
+{
+    home.write("Post.tap", "old");
+    gs.table = {0, 0, 48, 120, 2};
+    gs.endpos = {-5, 0}; // parked off the table
+    EXPECT_FALSE(writePostProgram(job, 1, messages));
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"The program failed its check at line 35: The path leaves the "
+                                                         "machine table at X-5.000 Y0.000."});
+    EXPECT_EQ(home.read("Post.tap"), "old");
+}

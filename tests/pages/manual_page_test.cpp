@@ -115,6 +115,11 @@ TEST_F(ManualPageTest, RunWritesTheProgramThenTheJobList)
     EXPECT_TRUE(home.exists("ManualPost.tap"));
     EXPECT_EQ(home.read("jobs.tap"), "L203 \"" + joinPath(home.path(), "ManualPost.tap") + "\"");
     EXPECT_EQ(window.minimized, 1);
+
+    // The program view is shown the same program, composed without writing.
+    ProgramOutput shown;
+    ASSERT_TRUE(page.composeProgram(shown, messages));
+    EXPECT_EQ(shown.bytes(), home.read("ManualPost.tap"));
 }
 
 // More than sixteen holes a side, names in another letter case, and the sides and display the

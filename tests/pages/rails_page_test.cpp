@@ -74,6 +74,18 @@ TEST_F(RailsPageTest, HolesFillTheRailAndTheCountIsKeptToWhatFits)
     EXPECT_EQ(form.text(kRailFields[0].bottom), "5.000");
 }
 
+TEST_F(RailsPageTest, TheProgramViewIsShownWhatRunWrites)
+{
+    ProgramOutput shown;
+    layOut();
+    const HoleRecord configurationsHole = currentHole;
+    ASSERT_TRUE(page.composeProgram(shown, messages)) << messages.texts().front();
+    EXPECT_EQ(currentHole.name, configurationsHole.name) << "composing for the view changes nothing";
+    EXPECT_FALSE(home.exists("Rail.tap"));
+    page.runRails();
+    EXPECT_EQ(shown.bytes(), home.read("Rail.tap"));
+}
+
 TEST_F(RailsPageTest, TheSlopeStretchesTheHoles)
 {
     form.setText(kRailFields[0].rise, "3");

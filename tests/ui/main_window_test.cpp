@@ -173,7 +173,7 @@ TEST_F(MainWindowTest, ALargerWindowGrowsThePreviewAndRefitsIt)
     FitPreview(PageId::Posts);
     const float scale = previewView().scale();
 
-    window.resize(1000, 790);
+    window.resize(window.size() + QSize(200, 200));
     EXPECT_EQ(window.previewFrame()->geometry(), QRect(532, 43, 450, 628));
     ASSERT_TRUE(waitUntil([&] { return previewView().imageSize().width > 400; }));
     EXPECT_GT(previewView().scale(), scale);

@@ -1,6 +1,7 @@
 // GoogleTest main for the tests that need widgets: one QApplication for the whole run, on the
 // offscreen platform unless the caller chose another.
 #include <QApplication>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -25,6 +26,11 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The user's own settings stay untouched, in this process and in the programs it starts.
+    QTemporaryDir userConfig;
+    if (!userConfig.isValid())
+        return 1;
+    qputenv("XDG_CONFIG_HOME", userConfig.path().toLocal8Bit());
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

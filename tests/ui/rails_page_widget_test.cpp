@@ -41,7 +41,7 @@ TEST_F(RailsPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
         for (ControlId id : {f.bottom, f.bottomLabel, f.rise, f.riseLabel, f.run, f.runLabel})
             EXPECT_NE(form.control(id), nullptr) << "rail field " << id;
     }
-    EXPECT_EQ(form.caption(MakeEqual), "Make Top/Bottom Equal");
+    EXPECT_EQ(form.caption(MakeEqual), "&Make Top/Bottom Equal");
     EXPECT_TRUE(qobject_cast<QLineEdit*>(form.control(kRailFields[1].rise))->isReadOnly()) << "side 2 mirrors";
     EXPECT_FALSE(qobject_cast<QLineEdit*>(form.control(kRailFields[0].run))->isReadOnly());
 

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QGroupBox>
+#include <QSettings>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,10 @@ void UiTest::SetUp()
 {
     HomeDirTest::SetUp();
     FocusLostQueue::instance().reset();
+    // What the window remembers per user starts empty in every test.
+    const QString userFolder = QString::fromStdString(home.file("user-settings"));
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userFolder);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, userFolder);
 }
 
 void UiTest::TearDown()

@@ -22,7 +22,7 @@ class MainWindow;
 void expectLaidOut(MainWindow& window, PageId page);
 
 // Each widget test starts from a fresh process's state, in a home folder of its own, with nothing
-// waiting for the focus-lost queue.
+// waiting for the focus-lost queue and no settings remembered for the user.
 class UiTest : public HomeDirTest {
 protected:
     void SetUp() override;

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "verify/tool_path.h"
+#include "verify/verify_machine.h"
+
+#include <string_view>
+
+// A program read back and checked: every problem at its line, in line order.
+struct ProgramReport {
+    ProgramTrace trace;
+    int holes = 0;             // one for every time the heads go down
+    double cuttingSeconds = 0; // feeds and plunges; rapids and pauses are not counted
+    const std::vector<Problem>& problems() const { return trace.problems; }
+};
+
+// Reads the program and checks, besides what the simulation finds, that every arc is round, that
+// every cut stays in the hole its outline describes, and that the path stays on the table.
+ProgramReport verifyProgram(std::string_view program, const VerifyMachine& machine);

@@ -1,0 +1,266 @@
+#include "verify/program_line.h"
+
+#include "platform/text_compare.h"
+#include "settings/numbers.h"
+
+namespace {
+
+char upper(char c) { return asciiUpper(c); }
+// Blanks of ASCII only, whatever the user's locale.
+bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    return text;
+}
+
+bool sameText(std::string_view a, std::string_view b) { return a.size() == b.size() && compareNoCase(a, b) == 0; }
+
+// The code word and its words; more than the dialect's longest line holds makes it unreadable.
+struct Tokens {
+    std::array<std::string_view, kMostWords + 1> items;
+    size_t count = 0;
+    bool tooMany = false;
+    size_t size() const { return count; }
+    std::string_view operator[](size_t i) const { return items[i]; }
+};
+
+Tokens tokensOf(std::string_view text)
+{
+    Tokens tokens;
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == ' ')
+            ++i;
+        const size_t start = i;
+        while (i < text.size() && text[i] != ' ')
+            ++i;
+        if (i == start)
+            continue;
+        if (tokens.count == tokens.items.size()) {
+            tokens.tooMany = true;
+            break;
+        }
+        tokens.items[tokens.count++] = text.substr(start, i - start);
+    }
+    return tokens;
+}
+
+// A decimal number as the dialect writes it: a sign, digits and a point, no exponent. Up to 15
+// digits, the value is the whole number of its digits divided by a power of ten: both exact in
+// double precision, so the one division rounds as a full conversion would.
+bool readNumber(std::string_view text, double& value)
+{
+    static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const char* c = text.data();
+    const char* const end = c + text.size();
+    const bool negative = c != end && *c == '-';
+    c += c != end && (*c == '-' || *c == '+') ? 1 : 0;
+    unsigned long long whole = 0; // wraps harmlessly past 15 digits, where it is not used
+    const char* const first = c;
+    while (c != end && *c >= '0' && *c <= '9')
+        whole = whole * 10 + static_cast<unsigned>(*c++ - '0');
+    const long long before = c - first;
+    long long decimals = 0;
+    if (c != end && *c == '.') {
+        const char* const point = ++c;
+        while (c != end && *c >= '0' && *c <= '9')
+            whole = whole * 10 + static_cast<unsigned>(*c++ - '0');
+        decimals = c - point;
+    }
+    if (c != end || before + decimals == 0)
+        return false;
+    if (before + decimals > 15)
+        value = leadingDouble(text); // too many digits to gather exactly; rare
+    else
+        value = (negative ? -1.0 : 1.0) * (static_cast<double>(whole) / kPowers[decimals]);
+    return true;
+}
+
+// The number of a code word such as "G1", "G01" or "M98"; -1 when it is not one.
+double codeNumber(std::string_view token, char letter)
+{
+    double number = -1;
+    if (token.size() < 2 || upper(token[0]) != letter ||
+        !readNumber(token.substr(1), number))
+        return -1;
+    return number;
+}
+
+void unknown(ProgramLine& line, std::string why)
+{
+    line.statement = Statement::Unknown;
+    line.why = std::move(why);
+}
+
+bool isGantryAxis(char c)
+{
+    const char axis = upper(c);
+    return axis == 'X' || axis == 'Y';
+}
+
+// Words of a G0 or G1 line: all of them head words or all of them X and Y.
+void readMove(const Tokens& tokens, bool rapid, const VerifyMachine& machine, ProgramLine& line)
+{
+    bool heads = machine.lettered(), gantry = true;
+    for (size_t i = 1; i < tokens.size(); ++i) {
+        Word word;
+        word.address = tokens[i][0];
+        if (!readNumber(tokens[i].substr(1), word.value))
+            return unknown(line, "the word " + std::string(tokens[i]) + " is not a letter and a number.");
+        word.head = machine.headOf(word.address);
+        heads = heads && word.head >= 0;
+        gantry = gantry && isGantryAxis(word.address);
+        line.words.push_back(word);
+    }
+    if (line.words.empty())
+        return unknown(line, "a move that names no axis.");
+    if (heads) {
+        line.statement = rapid ? Statement::HeadRapid : Statement::HeadFeed;
+        for (const Word& word : line.words) {
+            if (isGantryAxis(word.address))
+                line.warning = std::string("the head word ") + word.address +
+                               " names an axis of the gantry, so the gantry would move instead of the head.";
+        }
+    } else if (gantry) {
+        line.statement = rapid ? Statement::GantryRapid : Statement::GantryFeed;
+    } else {
+        return unknown(line, "a move that names neither only X and Y nor only this machine's heads.");
+    }
+}
+
+void readArc(const Tokens& tokens, ProgramLine& line)
+{
+    line.statement = Statement::Arc;
+    for (size_t i = 1; i < tokens.size(); ++i) {
+        Word word;
+        word.address = upper(tokens[i][0]);
+        if (std::string_view("XYIJ").find(word.address) == std::string_view::npos ||
+            !readNumber(tokens[i].substr(1), word.value))
+            return unknown(line, "the arc word " + std::string(tokens[i]) + " is not X, Y, I or J with a number.");
+        line.words.push_back(word);
+    }
+}
+
+// M11 / M12 with a C word for each numbered head.
+void readNumberedHeads(const Tokens& tokens, bool down, const VerifyMachine& machine, ProgramLine& line)
+{
+    if (machine.lettered())
+        return unknown(line, "this machine's heads are lettered axes, not numbered heads.");
+    line.statement = down ? Statement::HeadsDown : Statement::HeadsUp;
+    for (size_t i = 1; i < tokens.size(); ++i) {
+        Word word;
+        if (tokens[i].size() == 2 && upper(tokens[i][0]) == 'C') {
+            word.address = tokens[i][1];
+            word.head = machine.headOf(word.address);
+        }
+        if (word.head < 0)
+            return unknown(line, "the word " + std::string(tokens[i]) + " names no head of this machine.");
+        line.words.push_back(word);
+    }
+    if (line.words.empty())
+        return unknown(line, "a head command that names no head.");
+}
+
+void readFeedRate(const Tokens& tokens, const VerifyMachine& machine, ProgramLine& line)
+{
+    if (tokens.size() != 2 || !readNumber(tokens[0].substr(1), line.feed))
+        return unknown(line, "a feed rate is an F word followed by the axes it is for.");
+    if (sameText(tokens[1], "XY")) {
+        line.statement = Statement::GantryFeedRate;
+    } else if (machine.lettered() && sameText(tokens[1], machine.headChars.substr(0, static_cast<size_t>(machine.heads)))) {
+        line.statement = Statement::HeadFeedRate;
+        for (char c : tokens[1]) {
+            if (isGantryAxis(c))
+                line.warning = std::string("the head character ") + c + " names an axis of the gantry.";
+        }
+    } else {
+        return unknown(line, "the feed rate is for " + std::string(tokens[1]) + ", neither XY nor this machine's heads.");
+    }
+}
+
+void readGCode(const Tokens& tokens, const VerifyMachine& machine, ProgramLine& line)
+{
+    const double code = codeNumber(tokens[0], 'G');
+    if (code == 90 && tokens.size() == 1)
+        line.statement = Statement::Absolute;
+    else if (code == 53 && tokens.size() == 1 && machine.lettered())
+        line.statement = Statement::HeadsHome;
+    else if (code == 4)
+        line.statement = Statement::Pause; // what follows is the pause's comment or time
+    else if (code == 0 || code == 1)
+        return readMove(tokens, code == 0, machine, line);
+    else if (code == 2)
+        return readArc(tokens, line);
+    else if (code == 92.1 && machine.lettered()) {
+        readMove(tokens, true, machine, line);
+        if (line.statement == Statement::Unknown)
+            return;
+        if (line.statement != Statement::HeadRapid)
+            return unknown(line, "G92.1 sets the heads' height and names only heads.");
+        line.statement = Statement::HeadOffset;
+    } else
+        return unknown(line, "the code " + std::string(tokens[0]) + " is not one this program writes.");
+}
+
+void readMCode(const Tokens& tokens, const VerifyMachine& machine, ProgramLine& line)
+{
+    const double code = codeNumber(tokens[0], 'M');
+    if (code == 11 || code == 12)
+        return readNumberedHeads(tokens, code == 11, machine, line);
+    if (code == 98 && tokens.size() >= 2) {
+            line.statement = Statement::Subprogram;
+        return;
+    }
+    return unknown(line, "the code " + std::string(tokens[0]) + " is not one this program writes.");
+}
+
+} // namespace
+
+ProgramLine readProgramLine(std::string_view text, const VerifyMachine& machine)
+{
+    text = trimmed(text);
+    ProgramLine line;
+    if (text.empty())
+        line.statement = Statement::Empty;
+    else if (text[0] == '[')
+        line.statement = Statement::Comment;
+    for (const std::string& command : machine.spindleCommands) {
+        if (line.statement == Statement::Unknown && sameText(command, text))
+            line.statement = Statement::Spindle;
+    }
+    if (line.statement == Statement::Unknown && !machine.toolLine.empty() && sameText(machine.toolLine, text))
+        line.statement = Statement::Tool;
+    if (line.statement != Statement::Unknown)
+        return line;
+    const Tokens tokens = tokensOf(text);
+    if (tokens.tooMany) {
+        unknown(line, "the line holds more words than any line of a program.");
+        return line;
+    }
+    switch (upper(tokens[0][0])) {
+    case 'G':
+        readGCode(tokens, machine, line);
+        return line;
+    case 'M':
+        readMCode(tokens, machine, line);
+        return line;
+    case 'F':
+        readFeedRate(tokens, machine, line);
+        return line;
+    case 'T':
+        if (tokens.size() == 1 && codeNumber(tokens[0], 'T') >= 0) {
+            line.statement = Statement::Tool;
+            return line;
+        }
+        break;
+    default:
+        break;
+    }
+    unknown(line, "the line is not one this program writes.");
+    return line;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// What the reader needs to know of the machine a program is meant for.
+struct VerifyMachine {
+    int heads = 1;
+    std::string headChars = "Z"; // one character per head, head 1 first
+    std::vector<std::string> spindleCommands; // every on and off command of every head
+    std::string toolLine;
+    double bitDiameter = 0;
+    bool hasTable = false;
+    double tableMinX = 0, tableMinY = 0, tableMaxX = 0, tableMaxY = 0;
+
+    // Lettered heads are axes of their own; otherwise the heads are numbered and driven by M-codes.
+    bool lettered() const;
+    // The head whose character is c (letter case ignored), or -1.
+    int headOf(char c) const;
+    // The same machine with its commands trimmed and each spindle command listed once.
+    VerifyMachine withPlainCommands() const;
+};
+
+// The machine the settings describe, with the bit of the settings.
+VerifyMachine machineFromSettings();

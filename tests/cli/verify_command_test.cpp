@@ -1,0 +1,66 @@
+// korvanta-cli verify through the real executable: the report and the exit status.
+#include "settings/files.h"
+#include "settings/ini_file.h"
+#include "support/gcode_fixture.h"
+#include "support/golden.h"
+#include "support/run_process.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class VerifyCommandTest : public GcodeTest {
+protected:
+    void SetUp() override
+    {
+        GcodeTest::SetUp();
+        useTwoHeadMachine(); // the machine most golden programs were written for
+        ASSERT_TRUE(WriteIniFile(messages));
+    }
+
+    int verify(const std::string& arguments)
+    {
+        return runCommand("cd " + quoted(home.path()) + " && " + quoted(KORVANTA_CLI) + " verify " + arguments +
+                          " > " + quoted(home.file("stdout.txt")) + " 2> " + quoted(home.file("stderr.txt")));
+    }
+    std::string output() const { return home.read("stdout.txt"); }
+};
+
+} // namespace
+
+TEST_F(VerifyCommandTest, GoldenProgramsOfTheMachineAreClean)
+{
+    std::string programs;
+    int count = 0;
+    for (const char* folder : {"programs/post", "programs/manual", "programs/rail", "cli"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(goldenPath(folder))) {
+            std::string bytes;
+            readWholeFile(entry.path().string(), bytes);
+            if (bytes.find("v2 a\"ZW\"") == std::string::npos)
+                continue; // written for another machine
+            programs += " " + quoted(entry.path().string());
+            count += 1;
+        }
+    }
+    EXPECT_EQ(verify(programs), 0) << output();
+    EXPECT_GT(count, 40);
+    EXPECT_EQ(output().find(" 0 holes"), std::string::npos);
+}
+
+TEST_F(VerifyCommandTest, ReportsEachProblemAtItsLineAndFailsWithIt)
+{
+    home.write("bent.tap", "F120 XY\nF30 ZW\nG0 X10.000 Y30.000 \nG1 Z-0.750 W-0.750\nG2 X10.000 Y30.000 I0.250 J0.000 \n"
+                           "G0 X12.000 Y30.000 \nG0 Z0.500 W0.500\n");
+    EXPECT_EQ(verify("bent.tap missing.tap"), 1);
+    EXPECT_EQ(output(), "bent.tap:6: A rapid move while the heads are down drags the bit through the post.\n"
+                        "bent.tap:6: The tool leaves the hole by 1.500.\n"
+                        "bent.tap: 1 holes, 2 problems, cutting time 00:02\n"
+                        "missing.tap: cannot be read\n");
+    EXPECT_EQ(verify("--json bent.tap"), 1);
+    EXPECT_NE(output().find("{\"line\":6,\"text\":\"The tool leaves the hole by 1.500.\"}"), std::string::npos);
+    EXPECT_NE(output().find("\"clean\":false"), std::string::npos);
+    EXPECT_EQ(verify("--bit"), 2);
+    EXPECT_EQ(verify(""), 2);
+}
