@@ -16,6 +16,7 @@ int fuzzLetterFields(const uint8_t* data, size_t size);
 int fuzzSetupHeader(const uint8_t* data, size_t size);
 int fuzzDrawList(const uint8_t* data, size_t size);
 int fuzzRegenerate(const uint8_t* data, size_t size);
+int fuzzVerifyProgram(const uint8_t* data, size_t size);
 
 struct NamedFuzzTarget {
     std::string_view name; // the folder of its corpora and the suffix of its fuzzer's name
@@ -28,6 +29,7 @@ inline const std::vector<NamedFuzzTarget>& fuzzTargets()
         {"settings_file", fuzzSettingsFile}, {"library_file", fuzzLibraryFile},
         {"letter_fields", fuzzLetterFields}, {"setup_header", fuzzSetupHeader},
         {"draw_list", fuzzDrawList},         {"regenerate", fuzzRegenerate},
+        {"verify_program", fuzzVerifyProgram},
     };
     return targets;
 }
