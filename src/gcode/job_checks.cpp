@@ -120,7 +120,8 @@ int holesToCheck(const PatternInput& in)
         return std::min(in.holeCount, 2); // the first hole already lies off the material
     if (fit >= D(in.holeCount) - 2)
         return in.holeCount;
-    return std::max(0, static_cast<int>(fit)) + 2;
+    // fit is below the count here, but can lie far below zero, out of an int's range.
+    return (fit > 0 ? static_cast<int>(fit) : 0) + 2;
 }
 
 // Corners in cutting order into the pattern's order from the top end.
