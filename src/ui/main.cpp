@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     for (qsizetype i = 1; i < given.size(); ++i)
         arguments.push_back(given[i].toStdString());
     std::string shop;
-    switch (enterShopFolder(arguments, std::getenv("HOME"), shop)) {
+    const ShopChoice choice = enterShopFolder(arguments, std::getenv("HOME"), shop);
+    switch (choice) {
     case ShopChoice::WrongUsage: std::cerr << kShopUsage; return 2;
     case ShopChoice::CannotEnter: messages.show("Unable to open the shop folder " + shop, MessageIcon::Error); return 1;
     case ShopChoice::Current:
@@ -33,10 +34,13 @@ int main(int argc, char** argv)
         return 0;
     }
     const std::u8string workingDir = std::filesystem::current_path().u8string();
-    return runProgram(messages, std::string(workingDir.begin(), workingDir.end()), [&](MainWindow& window) {
+    const RunWindow showWindow = [&](MainWindow& window) {
         instance.setRaiseHandler([&window] { window.bringToFront(); });
         window.show();
         QApplication::exec();
         instance.setRaiseHandler(nullptr);
-    });
+    };
+    const MissingSettings missing =
+        choice == ShopChoice::Entered ? MissingSettings::WriteDefaults : MissingSettings::Refuse;
+    return runProgram(messages, std::string(workingDir.begin(), workingDir.end()), showWindow, missing);
 }

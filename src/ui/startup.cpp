@@ -13,6 +13,8 @@
 
 #include <QPixmap>
 
+#include <filesystem>
+
 QString windowTitle()
 {
     return toQt(gs.appname) + QLatin1Char(' ') + QLatin1String(kVersion);
@@ -28,10 +30,16 @@ QIcon chooseWindowIcon()
     return QIcon(pixmap.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }
 
-int runProgram(Messages& messages, const std::string& workingDir, const RunWindow& runWindow)
+int runProgram(Messages& messages, const std::string& workingDir, const RunWindow& runWindow,
+               MissingSettings missing)
 {
     setStartValues(workingDir);
-    const bool settingsRead = ReadIniFile(messages);
+    bool settingsRead = ReadIniFile(messages);
+    std::error_code error;
+    if (!settingsRead && missing == MissingSettings::WriteDefaults && !std::filesystem::exists(iniFilePath(), error) &&
+        !error)
+        settingsRead = WriteIniFile(messages) && ReadIniFile(messages); // as the second start would
+
     const QIcon icon = chooseWindowIcon();
     if (!settingsRead) {
         messages.show("Unable to read KORVANTA.INI file.");

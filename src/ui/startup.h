@@ -19,7 +19,13 @@ QIcon chooseWindowIcon();
 // Shows the main window and returns when the user has closed it.
 using RunWindow = std::function<void(MainWindow&)>;
 
+// What start-up does in a folder that holds no settings file: refuse, so that the ending writes
+// the defaults for the next start, or write the defaults and go on at once. A shop folder named on
+// the command line is the user's own, often new, so it goes on.
+enum class MissingSettings { Refuse, WriteDefaults };
+
 // Start-up after the single-instance check, and the ending: the start values, the settings
 // file, the main window on the last page shown (not when the settings could not be read), and
 // the settings file written back. Returns the exit code.
-int runProgram(Messages& messages, const std::string& workingDir, const RunWindow& runWindow);
+int runProgram(Messages& messages, const std::string& workingDir, const RunWindow& runWindow,
+               MissingSettings missing = MissingSettings::Refuse);

@@ -18,7 +18,7 @@ class StartupTest : public UiTest {
 protected:
     // Runs start-up and ending in the home folder; the window, when one opens, is looked at and
     // closed at once.
-    int run()
+    int run(MissingSettings missing = MissingSettings::Refuse)
     {
         return runProgram(messages, home.path(), [this](MainWindow& window) {
             window.show();
@@ -26,7 +26,7 @@ protected:
             title = window.windowTitle().toStdString();
             previewShown = window.previewFrame()->isVisible();
             window.close();
-        });
+        }, missing);
     }
 
     RecordingMessages messages;
@@ -44,6 +44,22 @@ TEST_F(StartupTest, WithoutSettingsFileAMessageNoWindowAndACompleteFileAfterward
     ASSERT_TRUE(home.exists("korvanta.ini"));
     expectMatchesGolden("settings/defaults.ini", home.read("korvanta.ini"));
     EXPECT_EQ(homeDir, home.path());
+}
+
+TEST_F(StartupTest, AShopFolderWithoutSettingsStartsFromTheDefaultsAtOnce)
+{
+    run(MissingSettings::WriteDefaults);
+    EXPECT_TRUE(shownPage.has_value()) << "the window opens on the first start";
+    for (const std::string& text : messages.texts())
+        EXPECT_NE(text, "Unable to read KORVANTA.INI file.");
+    EXPECT_TRUE(home.exists("korvanta.ini"));
+
+    home.write("korvanta.ini", "spindle=7\r\n");
+    messages.clear();
+    shownPage.reset();
+    run(MissingSettings::WriteDefaults);
+    EXPECT_FALSE(shownPage.has_value()) << "a file that is there is never replaced by the defaults";
+    EXPECT_EQ(messages.texts().back(), "Unable to read KORVANTA.INI file.");
 }
 
 TEST_F(StartupTest, UnknownSettingGivesBothMessagesAndNoWindow)
