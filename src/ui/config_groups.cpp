@@ -86,7 +86,8 @@ constexpr int kPairStep = 57;
 void fixturePositions(PageBuilder& b, int x, int y)
 {
     b.label("Fixture Positions:", x, y, 110, 8);
-    field(b, {"Y:", FixtureY}, x, y + 10, 20, 32);
+    // The Y and the ending position are often 100 or more on a long table: their fields are wider.
+    field(b, {"Y:", FixtureY}, x, y + 10, 20, 40);
     for (int k = 1; k <= 12; ++k) {
         const QString caption = QStringLiteral("X%1:").arg(k, 2);
         const int column = (k - 1) / 6;
@@ -102,8 +103,8 @@ void positionsGroup(PageBuilder& b, int x, int y)
     field(b, {"Times to Loop:", TimesToLoop}, x + kInset, y + kFirstRow, 60, 36);
     fixturePositions(b, x + kInset, y + 28);
     b.label("Ending Position:", x + kInset, y + 138, 110, 8);
-    field(b, {"X:", EndX}, x + kInset, y + 148, 20, 32);
-    field(b, {"Y:", EndY}, x + kInset + kPairStep, y + 148, 20, 32);
+    field(b, {"X:", EndX}, x + kInset, y + 148, 12, 40);
+    field(b, {"Y:", EndY}, x + kInset + kPairStep, y + 148, 12, 40);
     b.label("Machine Homes at:", x + kInset, y + 164, 110, 8);
     b.startRadioGroup();
     b.radioButton(HomesTop, "Top of Post", x + kInset, y + 174, 110, 10);
