@@ -178,6 +178,11 @@ void QtForm::setText(ControlId id, const std::string& text)
     const QString value = toQt(text);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
         edit->setText(value);
+        // Focus-lost handlers run after the focus has moved, so a field they fill may already
+        // have the focus: its text is selected, as the move would have selected it, so that
+        // typing replaces it instead of adding to it.
+        if (edit->hasFocus())
+            edit->selectAll();
     } else if (auto* box = qobject_cast<QComboBox*>(w)) {
         if (box->isEditable())
             box->setEditText(value);

@@ -206,6 +206,19 @@ TEST_F(QtFormTest, FocusLostIsReportedAfterTheMoveAndNotWhenTheWindowIsLeft)
     EXPECT_TRUE(page.other->hasFocus());
 }
 
+TEST_F(QtFormTest, TypingReplacesWhatTheLeftFieldsHandlerFilledIn)
+{
+    FormPage page;
+    page.form.onFocusLost(kEdit, [&] { page.form.setText(kOther, "5"); });
+    ASSERT_TRUE(showActive(page));
+    page.edit->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return page.edit->hasFocus(); }));
+    QTest::keyClick(page.edit, Qt::Key_Tab);
+    ASSERT_TRUE(waitUntil([&] { return page.form.text(kOther) == "5"; }));
+    QTest::keyClicks(page.other, "4");
+    EXPECT_EQ(page.form.text(kOther), "4");
+}
+
 TEST_F(QtFormTest, EditableListReportsLeavingItOnce)
 {
     FormPage page;
