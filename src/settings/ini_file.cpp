@@ -56,7 +56,7 @@ void storeLetters(IniLine& line, std::string_view letters, float* const* targets
     }
 }
 
-// A folder ends at its first space and loses one trailing separator.
+// A folder ends at its first space and loses its trailing separators.
 // Cut first and trimmed after, so that what is written back reads back the same.
 std::string cutAndTrim(const std::string& text, size_t limit)
 {
@@ -74,12 +74,12 @@ std::string cutField(const std::string& text, size_t limit)
     return value;
 }
 
-// One trailing separator goes, but not the one of a root folder, so the folder reads back the
-// same at every start.
+// The trailing separators go, but not the one of a root folder, so the folder reads back the
+// same at every start: one taken at each start would leave "a//" a different text every time.
 std::string folderValue(const IniLine& line)
 {
     std::string path = line.valueAsWritten.substr(0, line.valueAsWritten.find(' '));
-    if (path.size() > 1 && (path.back() == '\\' || path.back() == '/'))
+    while (path.size() > 1 && (path.back() == '\\' || path.back() == '/'))
         path.pop_back();
     TrimSpaces(path);
     return cut(path, kPathLimit);
