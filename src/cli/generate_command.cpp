@@ -14,6 +14,7 @@
 #include "settings/settings.h"
 #include "settings/start_values.h"
 #include "setupfile/current_tap_file.h"
+#include "setupfile/setup_reader.h"
 
 #include <filesystem>
 #include <random>
@@ -62,42 +63,34 @@ int saveOn(Page& page, ScriptedFileDialogs& dialogs, const GenerateRequest& requ
     return messages.anyShown() || dialogs.opened != 2 ? 1 : 0;
 }
 
-// The page a file was handed to, shown as the window would show it, so that it takes the file.
+// Load and Save on the page that wrote the file, shown as the window would show it.
 template <class Page>
-int takeOver(PageId id, ScriptedFileDialogs& dialogs, Sheet& window, const GenerateRequest& request,
-             ConsoleMessages& messages)
+int regenerateOn(PageId id, const GenerateRequest& request, ConsoleMessages& messages)
 {
     MemoryForm form;
+    ScriptedFileDialogs dialogs;
+    RecordingSheet window;
     Page page(form, messages, dialogs, window);
     page.create();
     enterPage(id);
     page.onShown();
+    dialogs.openAnswer = request.source;
+    page.onLoadClicked();
     return saveOn(page, dialogs, request, messages);
 }
 
-// Load on a Posts page, then Save on the page that wrote the file: a Manual or Rail file is
-// handed over to its page, which takes it when it is shown, as in the window.
-int regenerate(const GenerateRequest& request, ConsoleMessages& messages)
+int regenerate(const GenerateRequest& request, PageId screen, ConsoleMessages& messages)
 {
     ScratchDrawList scratch;
     if (!scratch.ok()) {
         messages.show("Unable to create a temporary folder.", MessageIcon::None);
         return 1;
     }
-    MemoryForm form;
-    ScriptedFileDialogs dialogs;
-    RecordingSheet window;
-    CAutomatic posts(form, messages, dialogs, window);
-    posts.create();
-    enterPage(PageId::Posts);
-    posts.onShown();
-    dialogs.openAnswer = request.source;
-    posts.onLoadClicked();
-    if (window.pagesShown.empty())
-        return saveOn(posts, dialogs, request, messages);
-    if (window.pagesShown.back() == PageId::Rails)
-        return takeOver<CRails>(PageId::Rails, dialogs, window, request, messages);
-    return takeOver<CManual>(PageId::Manual, dialogs, window, request, messages);
+    switch (screen) {
+    case PageId::Manual: return regenerateOn<CManual>(screen, request, messages);
+    case PageId::Rails: return regenerateOn<CRails>(screen, request, messages);
+    default: return regenerateOn<CAutomatic>(PageId::Posts, request, messages);
+    }
 }
 
 } // namespace
@@ -111,10 +104,11 @@ int runGenerate(const GenerateRequest& request, std::ostream& err)
         messages.show("Unable to read KORVANTA.INI file.", MessageIcon::None);
         return 1;
     }
-    std::string bytes;
-    if (!readWholeFile(full.source, bytes)) {
+    HeaderLines lines;
+    if (!lines.open(full.source)) {
         messages.show("Unable to open " + full.source, MessageIcon::None);
         return 1;
     }
-    return regenerate(full, messages);
+    // A file of no page goes to the Posts page, whose Load says what is wrong with it.
+    return regenerate(full, readSetupScreen(lines), messages);
 }

@@ -5,6 +5,7 @@
 #include "settings/start_values.h"
 #include "settings/text_helpers.h"
 
+#include <cmath>
 #include <cstring>
 #include <iostream>
 
@@ -27,7 +28,28 @@ const char* const kUsage =
     "\n"
     "DIR holds korvanta.ini and the libraries (default: the current directory).\n";
 
-bool parseGenerate(int argc, char** argv, GenerateRequest& request)
+std::string wrongArgument(const char* argument, bool hasValue)
+{
+    const bool takesValue = std::strcmp(argument, "--out") == 0 || std::strcmp(argument, "--home") == 0 ||
+                            std::strcmp(argument, "--bit") == 0;
+    if (takesValue && !hasValue)
+        return std::string(argument) + " needs a value.";
+    if (argument[0] == '-')
+        return std::string("unknown option ") + argument + ".";
+    return std::string("one source file only: ") + argument + ".";
+}
+
+// What is wrong with the command line, for standard error before the usage; empty when it is
+// only incomplete.
+using UsageError = std::string;
+
+bool refuse(UsageError& error, std::string why)
+{
+    error = std::move(why);
+    return false;
+}
+
+bool parseGenerate(int argc, char** argv, GenerateRequest& request, UsageError& error)
 {
     request.home = ".";
     for (int i = 2; i < argc; ++i) {
@@ -39,12 +61,12 @@ bool parseGenerate(int argc, char** argv, GenerateRequest& request)
         else if (argv[i][0] != '-' && request.source.empty())
             request.source = argv[i];
         else
-            return false;
+            return refuse(error, wrongArgument(argv[i], hasValue));
     }
     return !request.source.empty() && !request.target.empty();
 }
 
-bool parseVerify(int argc, char** argv, VerifyRequest& request)
+bool parseVerify(int argc, char** argv, VerifyRequest& request, UsageError& error)
 {
     for (int i = 2; i < argc; ++i) {
         const bool hasValue = i + 1 < argc;
@@ -52,25 +74,42 @@ bool parseVerify(int argc, char** argv, VerifyRequest& request)
             request.home = argv[++i];
         } else if (std::strcmp(argv[i], "--bit") == 0 && hasValue) {
             const std::string value = argv[++i];
-            if (!IsNumberText(value, kUnsigned) || leadingDouble(value) <= 0)
-                return false;
+            if (!IsNumberText(value, kUnsigned) || !(leadingDouble(value) > 0) || !std::isfinite(leadingDouble(value)))
+                return refuse(error, "--bit " + value + ": the bit's diameter must be a number greater than 0.");
             request.bit = leadingDouble(value);
         } else if (std::strcmp(argv[i], "--json") == 0) {
             request.json = true;
         } else if (argv[i][0] != '-') {
             request.programs.push_back(argv[i]);
         } else {
-            return false;
+            return refuse(error, wrongArgument(argv[i], hasValue));
         }
     }
     return !request.programs.empty();
+}
+
+bool asksForHelp(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0)
+            return true;
+    }
+    return false;
+}
+
+int usage(const UsageError& error)
+{
+    if (!error.empty())
+        std::cerr << "korvanta-cli: " << error << '\n';
+    std::cerr << kUsage;
+    return 2;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    if (asksForHelp(argc, argv)) {
         std::cout << kUsage;
         return 0;
     }
@@ -78,18 +117,17 @@ int main(int argc, char** argv)
         std::cout << "korvanta-cli " << kVersion << '\n';
         return 0;
     }
+    UsageError error;
     if (argc >= 2 && std::strcmp(argv[1], "verify") == 0) {
         VerifyRequest request;
-        if (!parseVerify(argc, argv, request)) {
-            std::cerr << kUsage;
-            return 2;
-        }
+        if (!parseVerify(argc, argv, request, error))
+            return usage(error);
         return runVerify(request, std::cout, std::cerr);
     }
     GenerateRequest request;
-    if (argc < 2 || std::strcmp(argv[1], "generate") != 0 || !parseGenerate(argc, argv, request)) {
-        std::cerr << kUsage;
-        return 2;
-    }
+    if (argc < 2 || std::strcmp(argv[1], "generate") != 0)
+        return usage(argc < 2 ? "" : std::string("unknown command ") + argv[1] + ".");
+    if (!parseGenerate(argc, argv, request, error))
+        return usage(error);
     return runGenerate(request, std::cerr);
 }

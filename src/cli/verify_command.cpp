@@ -9,6 +9,7 @@
 #include "settings/settings.h"
 #include "settings/start_values.h"
 #include "settings/text_helpers.h"
+#include "verify/hole_sizes.h"
 #include "verify/verify_machine.h"
 
 #include <ostream>
@@ -47,7 +48,8 @@ double bitFor(const std::string& program, bool libraryRead)
     return gs.bit;
 }
 
-VerifiedProgram verifyFile(const std::string& path, const VerifyRequest& request, bool libraryRead)
+VerifiedProgram verifyFile(const std::string& path, const VerifyRequest& request, bool libraryRead,
+                           const ShopLibrary& library)
 {
     VerifiedProgram result;
     result.name = path;
@@ -58,7 +60,7 @@ VerifiedProgram verifyFile(const std::string& path, const VerifyRequest& request
     VerifyMachine machine = machineFromSettings();
     machine.bitDiameter = request.bit ? *request.bit : bitFor(bytes, libraryRead);
     result.bit = machine.bitDiameter;
-    result.report = verifyProgram(bytes, machine);
+    result.report = verifyProgram(bytes, machine, library);
     return result;
 }
 
@@ -73,10 +75,15 @@ int runVerify(const VerifyRequest& request, std::ostream& out, std::ostream& err
         return 1;
     }
     const bool libraryRead = !request.bit && LoadSaveFile(LibraryKind::Bits);
+    ShopLibrary library;
+    library.read = LoadSaveFile(LibraryKind::Holes);
+    library.holes = holeList;
+    if (LoadSaveFile(LibraryKind::Materials))
+        library.materials = materialList;
     std::vector<VerifiedProgram> programs;
     bool clean = true;
     for (const std::string& path : request.programs) {
-        programs.push_back(verifyFile(path, request, libraryRead));
+        programs.push_back(verifyFile(path, request, libraryRead, library));
         clean = clean && programs.back().readable && programs.back().report.problems().empty();
     }
     if (request.json)

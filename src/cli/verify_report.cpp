@@ -40,6 +40,8 @@ void printJsonProgram(const VerifiedProgram& program, std::ostream& out)
             separator = ",";
         }
         out << "]";
+        if (!report.note.empty())
+            out << ",\"note\":" << jsonString(report.note);
     }
     out << "}";
 }
@@ -64,6 +66,8 @@ void printText(const std::vector<VerifiedProgram>& programs, std::ostream& out)
         const ProgramReport& report = program.report;
         for (const Problem& problem : report.problems())
             out << program.name << ':' << problem.line << ": " << problem.text << '\n';
+        if (!report.note.empty())
+            out << program.name << ": note: " << report.note << '\n';
         out << program.name << ": " << report.holes << " holes, " << report.problems().size()
             << " problems, cutting time " << minutesAndSeconds(report.cuttingSeconds) << '\n';
     }

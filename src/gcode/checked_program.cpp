@@ -6,7 +6,7 @@
 
 bool saveCheckedProgram(const ProgramOutput& out, Messages& messages)
 {
-    const ProgramReport report = verifyProgram(out.bytes(), machineFromSettings());
+    const ProgramReport report = verifyProgram(out.bytes(), machineFromSettings(), libraryFromLists());
     if (!report.problems().empty()) {
         const Problem& first = report.problems().front();
         messages.show("The program failed its check at line " + std::to_string(first.line) + ": " + first.text);

@@ -138,12 +138,19 @@ std::vector<PathPoint> pathPoints(const std::vector<PathMove>& moves)
 {
     std::vector<PathPoint> points;
     D x = 0, y = 0;
+    // A path without a lead-in starts from wherever the tool was: a coordinate is known only once
+    // a move has named it, and only points between known positions are the path's.
+    bool xKnown = false, yKnown = false;
     for (const PathMove& m : moves) {
+        const bool startKnown = xKnown && yKnown;
         const D x1 = omitted(m.x) ? x : D(m.x);
         const D y1 = omitted(m.y) ? y : D(m.y);
-        if (m.kind == PathMoveKind::Arc)
+        xKnown = xKnown || !omitted(m.x);
+        yKnown = yKnown || !omitted(m.y);
+        if (m.kind == PathMoveKind::Arc && startKnown)
             addArcPoints(points, x, y, x1, y1, x + D(m.i), y + D(m.j), m.stage);
-        points.push_back({x1, y1, m.stage});
+        if (xKnown && yKnown)
+            points.push_back({x1, y1, m.stage});
         x = x1;
         y = y1;
     }

@@ -6,14 +6,17 @@ namespace {
 float single(double value) { return static_cast<float>(value); }
 using D = double;
 
-float holeY(int variant, D y0, D m, D gap, const PlacedHole& p)
+// The top end's Y and the direction the holes run from it: down from Y0 (variant 1) or Y0 + M
+// (variant 3), up from Y0 - M (variant 2) or Y0 (variant 4).
+bool topAtHighY(int variant) { return variant == 1 || variant == 3; }
+
+D topEndY(int variant, D y0, D m)
 {
-    const D s = p.spacing, l = p.hole.length;
     switch (variant) {
-    case 1: return single(y0 - gap - s - l);
-    case 2: return single(y0 - m + gap + s);
-    case 3: return single(y0 + m - gap - s - l);
-    default: return single(y0 + gap + s);
+    case 1: return y0;
+    case 2: return y0 - m;
+    case 3: return y0 + m;
+    default: return y0;
     }
 }
 
@@ -58,11 +61,24 @@ std::vector<ManualHoleAt> layoutManualPost(const ManualJob& job, int side, int v
                                            bool secondPost)
 {
     const bool offsetOn = job.offsetOn[side] == 1;
+    const bool down = topAtHighY(variant);
+    const D top = topEndY(variant, gs.startpos.y, job.material.length);
+    // The first hole hangs from the top end in one step, every further one from the hole above,
+    // rounded to single precision at each step as the pattern writer walks its holes.
     std::vector<ManualHoleAt> holes;
-    for (const ManualSlotPlace& place : manualSlotsFromTop(job, side)) {
-        const PlacedHole& p = job.placedHoles[side][static_cast<size_t>(place.slot)];
-        holes.push_back({place.slot, holeX(variant, fixtureX, p, offsetOn),
-                         holeY(variant, gs.startpos.y, job.material.length, place.gap, p)});
+    const PlacedHole* above = nullptr;
+    float y = 0;
+    for (const PlacedHole& p : job.placedHoles[side]) {
+        if (!p.filled())
+            continue;
+        const D s = p.spacing, l = p.hole.length;
+        if (!above)
+            y = single(down ? top - s - l : top + s);
+        else
+            y = single(D(y) + (down ? -(s + l) : D(above->hole.length) + s));
+        above = &p;
+        const int slot = static_cast<int>(&p - job.placedHoles[side].data());
+        holes.push_back({slot, holeX(variant, fixtureX, p, offsetOn), y});
     }
     const bool descending = (variant == 4) != secondPost;
     if (descending)

@@ -75,10 +75,9 @@ void CAutomatic::takeLoadedNames()
     const HoleRecord* hole1 = selectLoaded(form_, HoleList, holeList, holding.side1HoleName);
     postJob.holeType[0] = hole1 ? *hole1 : HoleRecord{};
     postJob.holeName[0] = hole1 ? hole1->name : holding.side1HoleName;
+    // Side 2's name stays as loaded: Run takes the list's spelling only when both sides are cut.
     const HoleRecord* hole2 = selectLoaded(form_, onSide(HoleList, 1), holeList, postJob.holeName[1]);
     postJob.holeType[1] = hole2 ? *hole2 : HoleRecord{};
-    if (hole2)
-        postJob.holeName[1] = hole2->name;
 }
 
 // The job comes back as it was saved, with the sides and display it was saved with; a header

@@ -179,9 +179,8 @@ void CManual::fillFromHeader(const RecordedChoices& choices)
     form_.setText(MaterialList, holding.materialName);
     const int row = holding.materialName.empty() ? -1 : form_.selectByPrefix(MaterialList, holding.materialName);
     const MaterialRecord* material = row < 0 ? nullptr : libraryRecord(materialList, form_.selectedRecord(MaterialList));
+    // A material the library does not have leaves the job without one; the list keeps the name.
     manualJob.material = material ? *material : MaterialRecord{};
-    if (!material)
-        manualJob.material.name = holding.materialName;
     if (choices.sides)
         manualJob.sides = *choices.sides == 2 ? 2 : 1;
     if (choices.display)

@@ -272,10 +272,12 @@ void CRails::onShown()
     sides_.showPattern();
     enableSide2Rows(railJob.sides == 2);
     redraw();
-    takePendingLoad(loading(), messages_);
+    // A file handed over has been laid out by its own Rise handler already.
+    const bool handedOver = takePendingLoad(loading(), messages_);
     for (int s = 0; s < 2; ++s)
         sides_.showOffsetting(s);
-    onRiseCommitted();
+    if (!handedOver)
+        onRiseCommitted();
 }
 
 void CRails::onLeft()

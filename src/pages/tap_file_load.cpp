@@ -15,6 +15,18 @@ std::optional<int> recorded(int value)
     return isUnset(value) ? std::nullopt : std::optional<int>(value);
 }
 
+// gs.bit follows the loaded bit name when the bit library has a bit of exactly that name.
+void lookUpLoadedBit()
+{
+    LoadSaveFile(LibraryKind::Bits);
+    for (const BitRecord& bit : bitList) {
+        if (bit.name == gs.bitname) {
+            gs.bit = bit.diameter;
+            return;
+        }
+    }
+}
+
 // The header's choices are read through the shared values; they are unset first, so that a header
 // without them can be told apart, and the page's own stand again after the read.
 bool readIntoPage(const LoadingPage& page, Messages& messages)
@@ -31,21 +43,10 @@ bool readIntoPage(const LoadingPage& page, Messages& messages)
         messages.show("Load Failed");
         return false;
     }
+    lookUpLoadedBit();
     page.fill(choices);
     tapFileUsed();
     return true;
-}
-
-// gs.bit follows the loaded bit name when the bit library has a bit of exactly that name.
-void lookUpLoadedBit()
-{
-    LoadSaveFile(LibraryKind::Bits);
-    for (const BitRecord& bit : bitList) {
-        if (bit.name == gs.bitname) {
-            gs.bit = bit.diameter;
-            return;
-        }
-    }
 }
 
 } // namespace
@@ -67,8 +68,7 @@ void loadTapFile(const LoadingPage& page, FileDialogs& dialogs, Messages& messag
         sheet.showPage(screen);
         return;
     }
-    if (readIntoPage(page, messages))
-        lookUpLoadedBit();
+    readIntoPage(page, messages);
 }
 
 bool takePendingLoad(const LoadingPage& page, Messages& messages)

@@ -29,6 +29,14 @@ double chordAngle(Point2 p, Point2 a, Point2 b)
     return std::atan2(ax * by - ay * bx, ax * bx + ay * by);
 }
 
+// Strictly between a and b on the line through them.
+bool onChord(Point2 p, Point2 a, Point2 b)
+{
+    const double dx = b.x - a.x, dy = b.y - a.y, length2 = dx * dx + dy * dy;
+    const double along = (p.x - a.x) * dx + (p.y - a.y) * dy;
+    return std::fabs(cross(a, b, p)) <= 1e-12 * length2 && along > 0 && along < length2;
+}
+
 } // namespace
 
 void CutOutline::add(const PathSegment& segment)
@@ -37,6 +45,13 @@ void CutOutline::add(const PathSegment& segment)
     if (piece.arc) {
         piece.shape = arcShape(segment);
         piece.middleLeft = cross(piece.from, piece.to, piece.shape.at(0.5)) > 0;
+        cornerRadius_ = std::max(cornerRadius_, (piece.shape.startRadius + piece.shape.endRadius) / 2);
+    }
+    for (const Point2& p : extremePoints(segment)) {
+        minX_ = std::min(minX_, p.x);
+        maxX_ = std::max(maxX_, p.x);
+        minY_ = std::min(minY_, p.y);
+        maxY_ = std::max(maxY_, p.y);
     }
     pieces_.push_back(piece);
 }
@@ -89,6 +104,12 @@ bool CutOutline::encloses(Point2 p) const
 {
     double turned = 0;
     for (const Piece& piece : pieces_) {
+        if (piece.arc && onChord(p, piece.from, piece.to)) {
+            // Seen from a point on its chord, an arc turns half a turn towards its middle's side;
+            // the chord's own angle there is +pi or -pi by the sign of a zero.
+            turned += piece.middleLeft ? -std::numbers::pi : std::numbers::pi;
+            continue;
+        }
         turned += chordAngle(p, piece.from, piece.to);
         if (!piece.arc)
             continue;

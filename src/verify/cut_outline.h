@@ -3,6 +3,7 @@
 #include "verify/arc_geometry.h"
 #include "verify/tool_path.h"
 
+#include <cmath>
 #include <optional>
 #include <vector>
 
@@ -17,6 +18,11 @@ public:
     double beyond(Point2 p) const;
     bool holds(size_t segment) const { return segment >= firstLoop_ && segment < endLoop_; }
 
+    // The loop's extent in X and Y and the largest radius of its arcs (0 when it has none).
+    double width() const { return maxX_ - minX_; }
+    double length() const { return maxY_ - minY_; }
+    double cornerRadius() const { return cornerRadius_; }
+
 private:
     struct Piece {
         Point2 from, to;
@@ -30,4 +36,6 @@ private:
 
     std::vector<Piece> pieces_;
     size_t firstLoop_ = 0, endLoop_ = 0;
+    double minX_ = INFINITY, maxX_ = -INFINITY, minY_ = INFINITY, maxY_ = -INFINITY;
+    double cornerRadius_ = 0;
 };

@@ -18,6 +18,7 @@ struct CutVerdict {
     enum Kind { Clean, NoOutline, Leaves } kind = Clean;
     size_t segment = 0;
     double beyond = 0;
+    LoopSize loop;
 };
 
 // The tool stays in the hole when its centre stays in the region the outline encloses: the hole
@@ -27,7 +28,8 @@ CutVerdict judgeCut(const std::vector<PathSegment>& segments, size_t first, size
 {
     const std::optional<CutOutline> outline = CutOutline::find(segments, first, end);
     if (!outline)
-        return {CutVerdict::NoOutline};
+        return {CutVerdict::NoOutline, 0, 0, {}};
+    const LoopSize loop{true, outline->width(), outline->length(), outline->cornerRadius()};
     for (size_t i = first; i < end; ++i) {
         if (outline->holds(i))
             continue;
@@ -35,9 +37,9 @@ CutVerdict judgeCut(const std::vector<PathSegment>& segments, size_t first, size
         for (const Point2& p : samplePoints(segments[i]))
             worst = std::max(worst, outline->beyond(p));
         if (worst > kTolerance)
-            return {CutVerdict::Leaves, i - first, worst};
+            return {CutVerdict::Leaves, i - first, worst, loop};
     }
-    return {};
+    return {CutVerdict::Clean, 0, 0, loop};
 }
 
 // A job cuts the same few holes again and again at other places, so each shape is judged once:
@@ -78,16 +80,17 @@ private:
     std::unordered_map<std::vector<long long>, CutVerdict, KeyHash> verdicts_;
 };
 
-void checkCut(const Cut& cut, ProgramTrace& trace, CutJudge& judge)
+LoopSize checkCut(const Cut& cut, ProgramTrace& trace, CutJudge& judge)
 {
     if (cut.subprogram || cut.firstSegment >= cut.endSegment)
-        return; // nothing to check but the point where the heads went down
+        return {}; // nothing to check but the point where the heads went down
     const CutVerdict verdict = judge.judge(trace.segments, cut.firstSegment, cut.endSegment);
     if (verdict.kind == CutVerdict::NoOutline)
         trace.problems.push_back({cut.firstLine, "The cut goes round no closed outline, so the hole it cuts cannot be told."});
     else if (verdict.kind == CutVerdict::Leaves)
         trace.problems.push_back({trace.segments[cut.firstSegment + verdict.segment].line,
                                   "The tool leaves the hole by " + lengthText(verdict.beyond) + "."});
+    return verdict.loop;
 }
 
 bool onTable(Point2 p, const VerifyMachine& m)
@@ -96,15 +99,28 @@ bool onTable(Point2 p, const VerifyMachine& m)
            p.y <= m.tableMaxY + kTolerance;
 }
 
+void offTable(ProgramTrace& trace, int line, Point2 p)
+{
+    trace.problems.push_back({line, "The path leaves the machine table at X" + lengthText(p.x) + " Y" + lengthText(p.y) + "."});
+}
+
+// The table is where posts are cut: every point where a head is down and every plunge position
+// must lie on it. Moves with every head raised go where the settings send them (a park position
+// beside the table, say).
 void checkTable(ProgramTrace& trace, const VerifyMachine& machine)
 {
     if (!machine.hasTable)
         return;
+    for (const Cut& cut : trace.cuts) {
+        if (cut.atKnown && !onTable(cut.at, machine))
+            offTable(trace, cut.firstLine, cut.at);
+    }
     for (const PathSegment& segment : trace.segments) {
+        if (!segment.headsDown)
+            continue;
         for (const Point2& p : extremePoints(segment)) {
             if (!onTable(p, machine)) {
-                trace.problems.push_back({segment.line, "The path leaves the machine table at X" + lengthText(p.x) +
-                                                            " Y" + lengthText(p.y) + "."});
+                offTable(trace, segment.line, p);
                 break;
             }
         }
@@ -113,14 +129,19 @@ void checkTable(ProgramTrace& trace, const VerifyMachine& machine)
 
 } // namespace
 
-ProgramReport verifyProgram(std::string_view program, const VerifyMachine& machine)
+ProgramReport verifyProgram(std::string_view program, const VerifyMachine& machine, const ShopLibrary& library)
 {
     ProgramReport report;
     report.trace = simulateProgram(program, machine);
     ProgramTrace& trace = report.trace;
     CutJudge judge;
+    std::vector<LoopSize> loops;
+    loops.reserve(trace.cuts.size());
     for (const Cut& cut : trace.cuts)
-        checkCut(cut, trace, judge);
+        loops.push_back(checkCut(cut, trace, judge));
+    HoleSizeCheck sizes = checkHoleSizes(readProgramHeader(program), library, machine.bitDiameter, trace.cuts, loops);
+    trace.problems.insert(trace.problems.end(), sizes.problems.begin(), sizes.problems.end());
+    report.note = std::move(sizes.note);
     checkTable(trace, machine);
     std::stable_sort(trace.problems.begin(), trace.problems.end(),
                      [](const Problem& a, const Problem& b) { return a.line < b.line; });

@@ -3,6 +3,8 @@
 #include "platform/text_compare.h"
 #include "settings/numbers.h"
 
+#include <algorithm>
+
 namespace {
 
 char upper(char c) { return asciiUpper(c); }
@@ -166,13 +168,21 @@ void readNumberedHeads(const Tokens& tokens, bool down, const VerifyMachine& mac
         return unknown(line, "a head command that names no head.");
 }
 
+// The plunge rate's line names the heads in use or every axis character of the settings, since a
+// machine may have more heads than it runs today.
+bool namesTheHeads(std::string_view text, const VerifyMachine& machine)
+{
+    const size_t inUse = static_cast<size_t>(std::max(machine.heads, 0));
+    return sameText(text, machine.headChars) || sameText(text, std::string_view(machine.headChars).substr(0, inUse));
+}
+
 void readFeedRate(const Tokens& tokens, const VerifyMachine& machine, ProgramLine& line)
 {
     if (tokens.size() != 2 || !readNumber(tokens[0].substr(1), line.feed))
         return unknown(line, "a feed rate is an F word followed by the axes it is for.");
     if (sameText(tokens[1], "XY")) {
         line.statement = Statement::GantryFeedRate;
-    } else if (machine.lettered() && sameText(tokens[1], machine.headChars.substr(0, static_cast<size_t>(machine.heads)))) {
+    } else if (machine.lettered() && namesTheHeads(tokens[1], machine)) {
         line.statement = Statement::HeadFeedRate;
         for (char c : tokens[1]) {
             if (isGantryAxis(c))

@@ -190,7 +190,7 @@ void Simulator::moveHeads(const ProgramLine& line, Statement statement)
     if (statement == Statement::HeadFeed && headFeed_ > 0)
         trace_.plungeMinutes += travel / headFeed_;
     if (!wasDown && anyDown()) {
-        cut_ = Cut{line_, 0, trace_.segments.size(), 0, false, at_, xKnown_ && yKnown_};
+        cut_ = Cut{line_, 0, trace_.segments.size(), 0, false, at_, xKnown_ && yKnown_, side_};
         headUpTold_ = false;
     } else if (wasDown && !anyDown()) {
         cut_.lastLine = line_;

@@ -33,6 +33,7 @@ struct Cut {
     bool subprogram = false; // a called program cuts the hole
     Point2 at;               // where the heads went down
     bool atKnown = false;
+    int side = 0;            // 0 before the program's first pause, 1 after it
 };
 
 struct Problem {

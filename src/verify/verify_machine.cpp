@@ -1,6 +1,8 @@
 #include "verify/verify_machine.h"
 
 #include "platform/text_compare.h"
+#include "settings/library_files.h"
+#include "verify/hole_sizes.h"
 #include "settings/settings.h"
 #include "settings/text_helpers.h"
 
@@ -50,4 +52,9 @@ VerifyMachine machineFromSettings()
     machine.tableMaxX = gs.table.w;
     machine.tableMaxY = gs.table.h;
     return machine;
+}
+
+ShopLibrary libraryFromLists()
+{
+    return ShopLibrary{true, holeList, materialList};
 }

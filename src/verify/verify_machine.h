@@ -23,3 +23,6 @@ struct VerifyMachine {
 
 // The machine the settings describe, with the bit of the settings.
 VerifyMachine machineFromSettings();
+// The hole types and materials as the pages have them now.
+struct ShopLibrary;
+ShopLibrary libraryFromLists();

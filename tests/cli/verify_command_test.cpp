@@ -56,6 +56,8 @@ TEST_F(VerifyCommandTest, ReportsEachProblemAtItsLineAndFailsWithIt)
     EXPECT_EQ(verify("bent.tap missing.tap"), 1);
     EXPECT_EQ(output(), "bent.tap:6: A rapid move while the heads are down drags the bit through the post.\n"
                         "bent.tap:6: The tool leaves the hole by 1.500.\n"
+                        "bent.tap: note: Hole sizes were not checked: the program has no setup header that names "
+                        "its hole types.\n"
                         "bent.tap: 1 holes, 2 problems, cutting time 00:02\n"
                         "missing.tap: cannot be read\n");
     EXPECT_EQ(verify("--json bent.tap"), 1);

@@ -59,6 +59,10 @@ TEST_F(JobChecksTest, ToolStaysInsideTheHole)
         {"bit wider than the hole", 0.5f, 0.1f, 0.1f, {"", 4, 0.4f, 0.1f, 0}, false, "Bit Diameter Error, side two."},
         {"subprogram hole", 0.5f, 0.1f, 0.1f, {"", 4, 0.4f, 0.1f, 1}, false, ""},
         {"geometry first", 0.5f, 0.25f, 0.125f, {"", 4, 1.5f, 0.8f, 0}, false, "Hole Radius Error, side two."},
+        // Without a lead-in the path starts where the last hole left the tool: nothing to check there.
+        {"no lead-in, rounded", 0.5f, 0, 0.125f, {"", 4, 1.5f, 0.5f, 0}, false, ""},
+        {"no lead-in, square", 0.5f, -1, 0.125f, {"", 4, 1.5f, 0.25f, 0}, false, ""},
+        {"no lead-in, manual square", 0.5f, 0, 0.125f, {"", 4, 1.5f, 0.25f, 0}, true, ""},
     };
     for (const Case& c : cases) {
         gs.bit = c.bit;

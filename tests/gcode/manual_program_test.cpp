@@ -1,6 +1,7 @@
 #include "gcode/manual_program.h"
 
 #include "gcode/manual_layout.h"
+#include "settings/numbers.h"
 #include "settings/settings.h"
 #include "support/gcode_fixture.h"
 #include "support/golden.h"
@@ -57,6 +58,19 @@ TEST_F(ManualProgramTest, WorkedExampleHeightsInCuttingOrder)
         const V& f = first[variant - 1];
         EXPECT_EQ(ys(layoutManualPost(job, 0, variant, 22, true)), V(f.rbegin(), f.rend())) << variant;
     }
+}
+
+// Each hole is placed from the hole above in single precision, as the pattern writer walks its
+// holes, not from the top end in one step: here the two give 75.724 and 75.725.
+TEST_F(ManualProgramTest, EachHoleIsPlacedFromTheHoleAbove)
+{
+    gs.startpos.y = 96;
+    job.placedHoles[0][0] = {HoleRecord{"RAIL 4", 4, 1.5f, 0.5f, 0}, 6.0585f, 0};
+    job.placedHoles[0][2] = {HoleRecord{"RAIL 3.5", 3.5f, 1.5f, 0.5f, 0}, 6.717f, 0};
+    const std::vector<ManualHoleAt> holes = layoutManualPost(job, 0, 1, 10, false);
+    ASSERT_EQ(holes.size(), 2u);
+    EXPECT_EQ(formatFixed(holes[0].y, 3), "85.941");
+    EXPECT_EQ(formatFixed(holes[1].y, 3), "75.724");
 }
 
 TEST_F(ManualProgramTest, OffsetsShiftByVariant)

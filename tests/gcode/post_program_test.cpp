@@ -212,10 +212,28 @@ TEST_F(PostProgramTest, FailedWriteReportsAndKeepsTheOldProgram)
 TEST_F(PostProgramTest, AProgramThatFailsItsReadingBackIsNotWritten)
 {
     home.write("Post.tap", "old");
-    gs.table = {0, 0, 48, 120, 2};
-    gs.endpos = {-5, 0}; // parked off the table
+    gs.table = {12, 0, 48, 120, 2}; // the post at X10 plunges beside the table
+    gs.endpos = {-5, 0};             // parking beside it is no fault
     EXPECT_FALSE(writePostProgram(job, 1, messages));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"The program failed its check at line 35: The path leaves the "
-                                                         "machine table at X-5.000 Y0.000."});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"The program failed its check at line 20: The path leaves the "
+                                                         "machine table at X10.000 Y30.500."});
     EXPECT_EQ(home.read("Post.tap"), "old");
 }
+
+// Programs of machines the demo shop is not: each reads back clean, so Run writes it.
+TEST_F(PostProgramTest, ProgramsOfOtherMachinesReadBackClean)
+{
+    // Four axis characters for a router that runs two heads today: the plunge rate's line names
+    // all four, as the settings give them.
+    useTwoHeadMachine();
+    gs.headchars = "ZAUV";
+    EXPECT_TRUE(writePostProgram(job, 1, messages)) << messages.texts().at(0);
+    EXPECT_NE(home.read("Post.tap").find("F30 ZAUV\r\n"), std::string::npos);
+
+    // A round hole whose lead-in starts on the chord of one of its corner arcs.
+    useExampleMachine();
+    gs.leadin = 0.125f;
+    job.holeType[0] = {"ROUND 1", 1, 1, 0.5f, 0};
+    EXPECT_TRUE(writePostProgram(job, 1, messages)) << messages.texts().at(0);
+}
+

@@ -128,10 +128,13 @@ TEST(ProgramCheck, TheTableAndTheGantryAxesAreTheMachinesOwn)
     VerifyMachine machine = exampleMachine();
     machine.hasTable = true;
     machine.tableMinX = 1, machine.tableMinY = 1, machine.tableMaxX = 48, machine.tableMaxY = 120;
+    // The park position (0, 0) lies beside the table, where the heads are all up.
+    EXPECT_EQ(problemsOf(verifyProgram(kOneHole, machine)), "");
+    machine.tableMinX = 10.2; // the plunge at X10 and the outline's left side are off the table
     const ProgramReport offTable = verifyProgram(kOneHole, machine);
-    ASSERT_EQ(offTable.problems().size(), 1u) << problemsOf(offTable);
-    EXPECT_EQ(offTable.problems()[0].line, 24); // the park position (0, 0)
-    EXPECT_EQ(offTable.problems()[0].text, "The path leaves the machine table at X0.000 Y0.000.");
+    ASSERT_FALSE(offTable.problems().empty());
+    EXPECT_EQ(offTable.problems()[0].line, 9);
+    EXPECT_EQ(offTable.problems()[0].text, "The path leaves the machine table at X10.000 Y30.500.");
 
     // A head lettered X: its clearance line would move the gantry.
     const ProgramReport xHead = verifyProgram("G0 X0.500\n", exampleMachine(1, "X"));
