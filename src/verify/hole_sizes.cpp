@@ -72,23 +72,37 @@ struct Matcher {
         return Expected{type, double(type->length) * stretch + extra};
     }
 
+    // A hole as cut and as its hole type has it: width, length, corner radius.
+    struct Size {
+        double width, length, corner;
+    };
+    Size cutSize(const LoopSize& loop) const
+    {
+        const double r = bit / 2;
+        return {loop.width + bit, loop.length + bit, loop.corner > 0 ? loop.corner + r : r};
+    }
+    Size typeSize(const Expected& e) const { return {e.type->width, e.length, std::max(double(e.type->radius), bit / 2)}; }
+
+    // How far the hole is from its hole type's size, all three measures together.
+    double distance(const Expected& e, const LoopSize& loop) const
+    {
+        const Size cut = cutSize(loop), type = typeSize(e);
+        return std::fabs(cut.width - type.width) + std::fabs(cut.length - type.length) + std::fabs(cut.corner - type.corner);
+    }
+
     // The difference, as the operator reads it, or empty when the hole is its hole type's size.
     std::string difference(const Expected& e, const LoopSize& loop) const
     {
-        const double r = bit / 2;
-        const double width = loop.width + bit, length = loop.length + bit;
-        const double corner = loop.corner > 0 ? loop.corner + r : r;
-        const HoleRecord& type = *e.type;
-        const double typeCorner = std::max(double(type.radius), r);
-        const bool cornersDiffer = std::fabs(corner - typeCorner) > kSizeTolerance;
-        if (std::fabs(width - type.width) <= kSizeTolerance && std::fabs(length - e.length) <= kSizeTolerance &&
+        const Size cut = cutSize(loop), type = typeSize(e);
+        const bool cornersDiffer = std::fabs(cut.corner - type.corner) > kSizeTolerance;
+        if (std::fabs(cut.width - type.width) <= kSizeTolerance && std::fabs(cut.length - type.length) <= kSizeTolerance &&
             !cornersDiffer)
             return {};
-        const auto size = [&](double w, double l, double c) {
-            return lengthText(w) + " x " + lengthText(l) + (cornersDiffer ? " with corners of " + lengthText(c) : "");
+        const auto text = [&](const Size& size) {
+            return lengthText(size.width) + " x " + lengthText(size.length) +
+                   (cornersDiffer ? " with corners of " + lengthText(size.corner) : "");
         };
-        return "is cut " + size(width, length, corner) + "; its hole type " + trimmed(type.name) + " is " +
-               size(type.width, e.length, typeCorner) + ".";
+        return "is cut " + text(cut) + "; its hole type " + trimmed(e.type->name) + " is " + text(type) + ".";
     }
 
     // Whether the hole is measured: a called program cuts a subprogram hole, so only its plunge
@@ -140,7 +154,7 @@ void checkPattern(const ProgramHeader& header, Matcher& m, const std::vector<Cut
 }
 
 // The Manual form: every post of a side cuts the side's listed holes, in their order or in the
-// reverse order; the order that fits the holes better is the one they are measured in.
+// reverse order; the order nearer to the holes' sizes is the one they are measured in.
 void checkManualSide(const ProgramHeader& header, Matcher& m, int side, const std::vector<size_t>& cutsOfSide,
                      const std::vector<Cut>& cuts, const std::vector<LoopSize>& loops)
 {
@@ -163,13 +177,13 @@ void checkManualSide(const ProgramHeader& header, Matcher& m, int side, const st
     for (size_t post = 0; post < cutsOfSide.size(); post += n) {
         const auto slot = [&](size_t k, bool reversed) { return reversed ? n - 1 - k : k; };
         const auto wrong = [&](bool reversed) {
-            size_t count = 0;
+            double off = 0;
             for (size_t k = 0; k < n; ++k) {
                 const size_t i = cutsOfSide[post + k];
                 const Expected& e = types[slot(k, reversed)];
-                count += Matcher::measured(e, cuts[i], loops[i]) && !m.difference(e, loops[i]).empty() ? 1 : 0;
+                off += Matcher::measured(e, cuts[i], loops[i]) ? m.distance(e, loops[i]) : 0;
             }
-            return count;
+            return off;
         };
         const bool reversed = wrong(true) < wrong(false);
         for (size_t k = 0; k < n; ++k) {

@@ -30,7 +30,7 @@ std::string text(const LetterFields& fields, size_t i) { return fields.has(i) ? 
 bool readManualHole(std::string_view key, std::string rest, ProgramHeader& header)
 {
     const bool side = key.substr(0, 5) == "SIDE0" || key.substr(0, 5) == "SIDE1";
-    if (key.size() < 11 || !side || key.substr(5, 4) != "HOLE")
+    if (key.size() < 10 || !side || key.substr(5, 4) != "HOLE")
         return false;
     const std::string number(key.substr(9));
     const int n = leadingInt(number);

@@ -120,6 +120,30 @@ TEST_F(GenerateCommandTest, RegeneratesRailProgramsLevelAndSloped)
     EXPECT_EQ(bodyLines(home.read("target.tap")), bodyLines(withUpperCaseSpindles(readGolden("programs/rail/sloped.tap"))));
 }
 
+// The settings' bit is 3/8 while the files name the 1/2 bit of the library: a Rail or Manual file
+// is loaded on its own page, which looks the bit up, so its holes come out as they were cut.
+TEST_F(GenerateCommandTest, RegeneratesWithTheBitTheHeaderNames)
+{
+    gs.bit = 0.375f;
+    gs.bitname = "3/8";
+    ASSERT_TRUE(WriteIniFile(messages));
+    writeFileAtomically(libraryFilePath(LibraryKind::Materials),
+                        toLibraryFileBytes(encodeRecord(MaterialRecord{"RAIL 2X6", 48, 5, 2, 3.5f, 0, 0}) +
+                                           encodeRecord(MaterialRecord{"VINYL 5X5", 48, 5, 0, 3.5f, 0, 0})));
+    writeFileAtomically(libraryFilePath(LibraryKind::Holes),
+                        toLibraryFileBytes(encodeRecord(HoleRecord{"SLOT 4", 4, 1.5f, 0.5f, 0}) +
+                                           encodeRecord(HoleRecord{"SLOT 3", 3, 1, 0.375f, 0}) +
+                                           encodeRecord(HoleRecord{"RAIL 4", 4, 1.5f, 0.5f, 0}) +
+                                           encodeRecord(HoleRecord{"RAIL 3", 3, 1.5f, 0.5f, 0})));
+    writeFileAtomically(libraryFilePath(LibraryKind::Bits),
+                        toLibraryFileBytes(encodeRecord(BitRecord{"1/2", 0.5f}) + encodeRecord(BitRecord{"3/8", 0.375f})));
+    for (const char* name : {"programs/rail/v2-sides2.tap", "programs/manual/v3-sides2.tap"}) {
+        home.write("source.tap", readGolden(name));
+        EXPECT_EQ(generate("generate source.tap --out target.tap"), 0) << name << ": " << errors();
+        EXPECT_EQ(bodyLines(home.read("target.tap")), bodyLines(withUpperCaseSpindles(readGolden(name)))) << name;
+    }
+}
+
 TEST_F(GenerateCommandTest, UsesTheSettingsOfTheHomeFolder)
 {
     const std::string elsewhere = home.file("elsewhere");

@@ -1,6 +1,7 @@
 // korvanta-cli verify through the real executable: the report and the exit status.
 #include "settings/files.h"
 #include "settings/ini_file.h"
+#include "settings/library_files.h"
 #include "support/gcode_fixture.h"
 #include "support/golden.h"
 #include "support/run_process.h"
@@ -65,4 +66,75 @@ TEST_F(VerifyCommandTest, ReportsEachProblemAtItsLineAndFailsWithIt)
     EXPECT_NE(output().find("\"clean\":false"), std::string::npos);
     EXPECT_EQ(verify("--bit"), 2);
     EXPECT_EQ(verify(""), 2);
+}
+
+// The hole types the demo programs name, a rail 2 thick, and the header's bit "1/2".
+void storeShopLibraries()
+{
+    const auto store = [](LibraryKind kind, const std::string& images) {
+        writeFileAtomically(libraryFilePath(kind), toLibraryFileBytes(images));
+    };
+    store(LibraryKind::Materials, encodeRecord(MaterialRecord{"RAIL 2X6", 48, 5, 2, 3.5f, 0, 0}));
+    store(LibraryKind::Holes, encodeRecord(HoleRecord{"RAIL 4X1.5", 4, 1.5f, 0.5f, 0}) +
+                                  encodeRecord(HoleRecord{"RAIL 3X1", 3, 1, 0.375f, 0}) +
+                                  encodeRecord(HoleRecord{"SLOT 4", 4, 1.5f, 0.5f, 0}) +
+                                  encodeRecord(HoleRecord{"SLOT 3", 3, 1, 0.375f, 0}) +
+                                  encodeRecord(HoleRecord{"Rail 4", 4, 1.5f, 0.5f, 0}) +
+                                  encodeRecord(HoleRecord{"Rail 3", 3, 1.5f, 0.5f, 0}));
+    store(LibraryKind::Bits, encodeRecord(BitRecord{"1/2", 0.5f}));
+}
+
+// Every hole against its hole type: clean with the bit the program was written for, every hole
+// reported with its size for a larger or a smaller one; a sloped rail's holes at their stretched
+// length.
+TEST_F(VerifyCommandTest, HolesAreMeasuredAgainstTheirHoleTypes)
+{
+    storeShopLibraries();
+    home.write("post.tap", readGoldenFile("programs/post/v1-sides2-alternate.tap"));
+    home.write("manual.tap", readGoldenFile("programs/manual/v4-sides2.tap"));
+    EXPECT_EQ(verify("post.tap manual.tap"), 0) << output();
+    EXPECT_EQ(output().find("note:"), std::string::npos) << output();
+
+    EXPECT_EQ(verify("--bit 0.625 post.tap"), 1);
+    EXPECT_NE(output().find("post.tap:21: Hole 1 of side one is cut 1.625 x 4.125 with corners of 0.562; its hole "
+                            "type RAIL 4X1.5 is 1.500 x 4.000 with corners of 0.500.\n"),
+              std::string::npos)
+        << output();
+    EXPECT_NE(output().find(" 10 holes, 10 problems"), std::string::npos) << output();
+    EXPECT_EQ(verify("--bit 0.375 manual.tap"), 1);
+    EXPECT_NE(output().find("manual.tap:18: Hole 3 of side one is cut 1.375 x 2.875 with corners of 0.438; its hole type Rail 3 is "
+                            "1.500 x 3.000 with corners of 0.500.\n"),
+              std::string::npos)
+        << output();
+
+    // The rail rises 3 over a run of 4: the 4-inch slot is cut 4 x 5/4 + 2 x 3/4 = 6.5 long, as
+    // the header's slope says; the same holes under a level header are too long.
+    std::string sloped = readGoldenFile("programs/rail/sloped.tap");
+    const size_t level = sloped.find(" d0.000 r0.000");
+    home.write("sloped.tap", sloped);
+    EXPECT_EQ(verify("sloped.tap"), 1);
+    EXPECT_NE(output().find("its hole type SLOT 4 is 1.500 x 4.000."), std::string::npos) << output();
+    home.write("sloped.tap", sloped.replace(level, 14, " d4.000 r3.000"));
+    EXPECT_EQ(verify("sloped.tap"), 0) << output();
+    writeFileAtomically(libraryFilePath(LibraryKind::Materials), toLibraryFileBytes({}));
+    EXPECT_EQ(verify("sloped.tap"), 0);
+    EXPECT_NE(output().find("sloped.tap: note: Hole sizes were not checked: the material library has no material "
+                            "RAIL 2X6, whose thickness stretches the rail's holes.\n"),
+              std::string::npos)
+        << output();
+}
+
+TEST_F(VerifyCommandTest, UsageSaysWhatIsWrong)
+{
+    for (const char* help : {"--help", "a.tap --help"}) {
+        EXPECT_EQ(verify(help), 0) << help;
+        EXPECT_EQ(output().rfind("Usage: korvanta-cli generate", 0), 0u) << help;
+    }
+    EXPECT_EQ(verify("--bit abc a.tap"), 2);
+    EXPECT_EQ(home.read("stderr.txt").rfind("korvanta-cli: --bit abc: the bit's diameter must be a number greater than "
+                                            "0.\nUsage:", 0),
+              0u)
+        << home.read("stderr.txt");
+    EXPECT_EQ(verify("--bits 1 a.tap"), 2);
+    EXPECT_EQ(home.read("stderr.txt").rfind("korvanta-cli: unknown option --bits.\n", 0), 0u);
 }

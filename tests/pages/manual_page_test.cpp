@@ -180,3 +180,31 @@ TEST_F(ManualPageTest, FilesOfOtherPagesAreHandedOver)
     EXPECT_FALSE(loadPending);
     EXPECT_EQ(rows(), std::vector<std::string>{"#1 : RAIL 4X1.5 : 6.000 : None"});
 }
+
+// A file handed over by another page is loaded as Load on this page loads it: the bit its header
+// names is looked up; a material the library does not have leaves the job without one.
+TEST_F(ManualPageTest, AHandedOverFileIsLoadedAsOnItsOwnPage)
+{
+    add(0, "RAIL 4", "6");
+    gs.bitname = "1/4";
+    gs.bit = 0.25f;
+    dialogs.saveAnswer = home.file("Manual.tap");
+    page.onSaveClicked();
+    gs.bitname = "1/2";
+    gs.bit = 0.5f;
+    MemoryForm postsForm;
+    CAutomatic other(postsForm, messages, dialogs, window);
+    other.create();
+    dialogs.openAnswer = home.file("Manual.tap");
+    other.onLoadClicked();
+    show();
+    EXPECT_EQ(gs.bit, 0.25f);
+
+    std::string saved = home.read("Manual.tap");
+    home.write("Manual.tap", saved.replace(saved.find("n\"VINYL 5X5\""), 12, "n\"OAK 6X6\""));
+    page.onLoadClicked();
+    EXPECT_EQ(form.text(MaterialList), "OAK 6X6");
+    messages.clear();
+    page.runManual();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"No Material Specified."});
+}

@@ -446,6 +446,23 @@ TEST_F(PostsPageTest, LoadLooksUpTheBitOfTheHeader)
     EXPECT_EQ(gs.bit, 0.25f);
 }
 
+// One side cut: side 2's hole type name comes back as the file has it, upper-cased, not in the
+// library's spelling, so that a Save after Load writes the header it read.
+TEST_F(PostsPageTest, OneSideLoadKeepsSideTwosNameAsLoaded)
+{
+    layOutExample();
+    dialogs.saveAnswer = home.file("One.tap");
+    page.onSaveClicked();
+    std::string saved = home.read("One.tap");
+    saved.replace(saved.find("[side1holename=h\"\""), 18, "[side1holename=h\"rail 3x1\"");
+    home.write("One.tap", saved);
+    dialogs.openAnswer = home.file("One.tap");
+    page.onLoadClicked();
+    dialogs.saveAnswer = home.file("Again.tap");
+    page.onSaveClicked();
+    EXPECT_NE(home.read("Again.tap").find("[side1holename=h\"RAIL 3X1\""), std::string::npos);
+}
+
 TEST_F(PostsPageTest, LoadOfOtherFiles)
 {
     home.write("Other.tap", "G90\nG0 X1 \n[config=c1\n");

@@ -1,5 +1,7 @@
 #include "pages/c_rails.h"
 
+#include "pages/c_automatic.h"
+
 #include "gcode/hole_routine.h"
 #include "pages/shown_page.h"
 #include "settings/files.h"
@@ -143,4 +145,25 @@ TEST_F(RailsPageTest, BothSidesStartAsSideOneAndComeBackAsSaved)
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
     EXPECT_TRUE(home.exists("Rail.tap"));
     EXPECT_TRUE(home.exists("jobs.tap"));
+}
+
+// A Rails file handed over by the Posts page is laid out once: the Rise handler's message, here
+// for a hole type as wide as the rail, is shown once.
+TEST_F(RailsPageTest, AHandedOverFileIsLaidOutOnce)
+{
+    layOut();
+    dialogs.saveAnswer = home.file("Rails.tap");
+    page.onSaveClicked();
+    std::string saved = home.read("Rails.tap");
+    home.write("Rails.tap", saved.replace(saved.find("h\"SLOT 6\""), 9, "h\"SLOT 3\""));
+    page.onLeft();
+    MemoryForm postsForm;
+    CAutomatic posts(postsForm, messages, dialogs, window);
+    posts.create();
+    dialogs.openAnswer = home.file("Rails.tap");
+    posts.onLoadClicked();
+    messages.clear();
+    enterPage(PageId::Rails);
+    page.onShown();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Hole is the same width as material"});
 }

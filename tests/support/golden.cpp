@@ -14,6 +14,13 @@ std::string goldenPath(const std::string& relativePath)
     return std::string(KORVANTA_TEST_DATA) + "/" + relativePath;
 }
 
+std::string readGoldenFile(const std::string& relativePath)
+{
+    std::string bytes;
+    readWholeFile(goldenPath(relativePath), bytes);
+    return bytes;
+}
+
 namespace {
 std::string visible(const std::string& line)
 {

@@ -6,3 +6,5 @@
 // With UPDATE_GOLDEN=1 in the environment the golden file is rewritten instead; review the diff.
 void expectMatchesGolden(const std::string& relativePath, const std::string& actual);
 std::string goldenPath(const std::string& relativePath);
+// The bytes of a golden file.
+std::string readGoldenFile(const std::string& relativePath);
