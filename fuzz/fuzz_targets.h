@@ -17,6 +17,7 @@ int fuzzSetupHeader(const uint8_t* data, size_t size);
 int fuzzDrawList(const uint8_t* data, size_t size);
 int fuzzRegenerate(const uint8_t* data, size_t size);
 int fuzzVerifyProgram(const uint8_t* data, size_t size);
+int fuzzAgreement(const uint8_t* data, size_t size);
 
 struct NamedFuzzTarget {
     std::string_view name; // the folder of its corpora and the suffix of its fuzzer's name
@@ -29,7 +30,7 @@ inline const std::vector<NamedFuzzTarget>& fuzzTargets()
         {"settings_file", fuzzSettingsFile}, {"library_file", fuzzLibraryFile},
         {"letter_fields", fuzzLetterFields}, {"setup_header", fuzzSetupHeader},
         {"draw_list", fuzzDrawList},         {"regenerate", fuzzRegenerate},
-        {"verify_program", fuzzVerifyProgram},
+        {"verify_program", fuzzVerifyProgram}, {"agreement", fuzzAgreement},
     };
     return targets;
 }
