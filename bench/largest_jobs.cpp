@@ -1,6 +1,7 @@
 #include "largest_jobs.h"
 
 #include "gcode/hole_routine.h"
+#include "settings/library_files.h"
 #include "settings/settings.h"
 #include "setupfile/current_tap_file.h"
 
@@ -34,6 +35,10 @@ void useLargestMachine(const std::string& folder)
     filename = "bench.tap";
     effectiveCutFeed = 180;
     effectivePlungeFeed = 40;
+    // The hole types of the jobs below, so that the program check measures every hole.
+    holeList = {HoleRecord{"SQUARE 1X1", 1, 1, 0, 0}, HoleRecord{"MORTISE 1.5X1", 1.5f, 1, 0.25f, 0},
+                HoleRecord{"RAIL 2X1", 2, 1, 0.25f, 0}, HoleRecord{"RAIL 1.5X1", 1.5f, 1, 0.125f, 0}};
+    materialList = {MaterialRecord{"VINYL 5X5 LONG", 2400, 5, 0.25f, 5, 0, 0}};
 }
 
 namespace {
@@ -85,7 +90,7 @@ ManualJob largestManualJob()
     for (int side = 0; side < 2; ++side) {
         for (int k = 0; k < kManualSlots; ++k) {
             const bool square = k % 3 == 0;
-            job.placedHoles[side][k] = {HoleRecord{square ? "SQUARE 1X1" : "RAIL 1.5X1", square ? 1.0f : 1.5f, 1,
+            job.placedHoles[side][k] = {HoleRecord{square ? "SQUARE 1X1" : "MORTISE 1.5X1", square ? 1.0f : 1.5f, 1,
                                                    square ? 0.0f : 0.25f, 0},
                                         0.75f, k % 2 == 0 ? 0.25f : -0.25f};
         }

@@ -4,6 +4,8 @@
 #include "scratch_home.h"
 
 #include "verify/program_check.h"
+#include "verify/program_line.h"
+#include "verify/same_line.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,5 +45,13 @@ int fuzzVerifyProgram(const uint8_t* data, size_t size)
     }
     fuzzCheck(!std::isnan(report.cuttingSeconds) && report.cuttingSeconds >= 0,
               "the cutting time is a time");
+    static const VerifyMachine plain = machine.withPlainCommands();
+    for (size_t start = 0; start <= text.size();) {
+        const size_t end = std::min(text.find('\n', start), text.size());
+        const std::string_view line = text.substr(start, end - start);
+        fuzzCheck(sameLine(readProgramLine(line, plain), readProgramLineGenerally(line, plain)),
+                  "the shortcut for plain moves reads every line as the general reader does");
+        start = end + 1;
+    }
     return 0;
 }

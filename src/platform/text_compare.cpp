@@ -2,11 +2,6 @@
 
 #include <algorithm>
 
-char asciiUpper(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool startsWithNoCase(std::string_view text, std::string_view prefix)
 {
     return text.size() >= prefix.size() && compareNoCase(text.substr(0, prefix.size()), prefix) == 0;

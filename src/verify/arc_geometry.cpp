@@ -63,7 +63,23 @@ double segmentLength(const PathSegment& segment)
     return (shape.startRadius + shape.endRadius) / 2 * shape.sweep;
 }
 
-double arcEndError(const PathSegment& arc) { return std::fabs(distance(arc.to, arc.centre) - distance(arc.from, arc.centre)); }
+ArcRun arcRun(const PathSegment& arc)
+{
+    const double sx = arc.from.x - arc.centre.x, sy = arc.from.y - arc.centre.y;
+    const double ex = arc.to.x - arc.centre.x, ey = arc.to.y - arc.centre.y;
+    // Beyond this the squares could overflow; hypot takes its care there.
+    constexpr double kLarge = 1e150;
+    const bool large = std::fabs(sx) > kLarge || std::fabs(sy) > kLarge || std::fabs(ex) > kLarge || std::fabs(ey) > kLarge;
+    const double startRadius = large ? std::hypot(sx, sy) : std::sqrt(sx * sx + sy * sy);
+    const double endRadius = large ? std::hypot(ex, ey) : std::sqrt(ex * ex + ey * ey);
+    // The clockwise turn from the start's direction to the end's, a whole turn when they meet.
+    double sweep = -std::atan2(sx * ey - sy * ex, sx * ex + sy * ey);
+    if (sweep < 0)
+        sweep += kTwoPi;
+    if (sweep <= 1e-12)
+        sweep = kTwoPi;
+    return {(startRadius + endRadius) / 2 * sweep, std::fabs(endRadius - startRadius)};
+}
 
 std::vector<Point2> extremePoints(const PathSegment& segment)
 {

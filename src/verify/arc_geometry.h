@@ -23,12 +23,17 @@ struct ArcShape {
 };
 
 ArcShape arcShape(const PathSegment& arc);
+// What the reading of a program needs of every arc, at less cost than its whole shape: the length
+// the tool runs along it and how much farther from the centre it ends than it starts.
+struct ArcRun {
+    double length = 0;
+    double endError = 0;
+};
+ArcRun arcRun(const PathSegment& arc);
 double distance(Point2 a, Point2 b);
 // The point a fraction t of the way along a segment.
 Point2 pointAlong(const PathSegment& segment, double t);
 double segmentLength(const PathSegment& segment);
-// How much farther from the centre the arc's end lies than its start (the absolute difference).
-double arcEndError(const PathSegment& arc);
 // The points that bound a segment: its ends, and for an arc the points where it runs furthest
 // left, right, up or down.
 std::vector<Point2> extremePoints(const PathSegment& segment);

@@ -5,6 +5,7 @@
 #include "verify/program_simulation.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <unordered_map>
 
@@ -46,13 +47,22 @@ CutVerdict judgeCut(const std::vector<PathSegment>& segments, size_t first, size
 // its moves relative to where it starts, to a millionth.
 class CutJudge {
 public:
+    // Rounded half away from zero; NaN and the far beyond are kept apart from every near value.
+    static long long millionths(double value)
+    {
+        const double scaled = value * 1e6;
+        if (!(std::fabs(scaled) < 9e18))
+            return scaled > 0 ? LLONG_MAX : LLONG_MIN;
+        return static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
+    }
+
     CutVerdict judge(const std::vector<PathSegment>& segments, size_t first, size_t end)
     {
         key_.clear();
         const Point2 origin = segments[first].from;
         const auto put = [&](Point2 p) {
-            key_.push_back(std::llround((p.x - origin.x) * 1e6));
-            key_.push_back(std::llround((p.y - origin.y) * 1e6));
+            key_.push_back(millionths(p.x - origin.x));
+            key_.push_back(millionths(p.y - origin.y));
         };
         for (size_t i = first; i < end; ++i) {
             key_.push_back(static_cast<long long>(segments[i].motion));

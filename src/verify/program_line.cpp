@@ -11,7 +11,7 @@ char upper(char c) { return asciiUpper(c); }
 // Blanks of ASCII only, whatever the user's locale.
 bool blank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
 
-std::string_view trimmed(std::string_view text)
+inline std::string_view trimmed(std::string_view text)
 {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
@@ -52,35 +52,46 @@ Tokens tokensOf(std::string_view text)
     return tokens;
 }
 
-// A decimal number as the dialect writes it: a sign, digits and a point, no exponent. Up to 15
-// digits, the value is the whole number of its digits divided by a power of ten: both exact in
-// double precision, so the one division rounds as a full conversion would.
-bool readNumber(std::string_view text, double& value)
+// A decimal number as the dialect writes it: a sign, digits and a point, no exponent, read from
+// text up to a blank or its end, where text is left. Up to 15 digits, the value is the whole
+// number of its digits divided by a power of ten: both exact in double precision, so the one
+// division rounds as a full conversion would.
+bool readNumberAt(const char*& text, const char* const end, double& value)
 {
     static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
-    const char* c = text.data();
-    const char* const end = c + text.size();
+    const char* const start = text;
+    const char* c = text;
     const bool negative = c != end && *c == '-';
     c += c != end && (*c == '-' || *c == '+') ? 1 : 0;
     unsigned long long whole = 0; // wraps harmlessly past 15 digits, where it is not used
     const char* const first = c;
-    while (c != end && *c >= '0' && *c <= '9')
-        whole = whole * 10 + static_cast<unsigned>(*c++ - '0');
+    const auto digits = [&] {
+        for (unsigned digit; c != end && (digit = static_cast<unsigned char>(*c) - unsigned('0')) < 10; ++c)
+            whole = whole * 10 + digit;
+    };
+    digits();
     const long long before = c - first;
     long long decimals = 0;
     if (c != end && *c == '.') {
         const char* const point = ++c;
-        while (c != end && *c >= '0' && *c <= '9')
-            whole = whole * 10 + static_cast<unsigned>(*c++ - '0');
+        digits();
         decimals = c - point;
     }
-    if (c != end || before + decimals == 0)
+    text = c;
+    if ((c != end && *c != ' ') || before + decimals == 0)
         return false;
     if (before + decimals > 15)
-        value = leadingDouble(text); // too many digits to gather exactly; rare
+        value = leadingDouble(std::string_view(start, static_cast<size_t>(c - start))); // too many digits to gather exactly; rare
     else
         value = (negative ? -1.0 : 1.0) * (static_cast<double>(whole) / kPowers[decimals]);
     return true;
+}
+
+bool readNumber(std::string_view text, double& value)
+{
+    const char* c = text.data();
+    const char* const end = c + text.size();
+    return readNumberAt(c, end, value) && c == end;
 }
 
 // The number of a code word such as "G1", "G01" or "M98"; -1 when it is not one.
@@ -229,48 +240,114 @@ void readMCode(const Tokens& tokens, const VerifyMachine& machine, ProgramLine& 
     return unknown(line, "the code " + std::string(tokens[0]) + " is not one this program writes.");
 }
 
-} // namespace
-
-ProgramLine readProgramLine(std::string_view text, const VerifyMachine& machine)
+// The shortcut for the lines that make up nearly all of a program: G0, G1 and G2 followed by
+// well-formed words that the general reader reads without a warning. Anything else, false, and
+// the general reader reads the line.
+bool readPlainMove(std::string_view text, const VerifyMachine& machine, ProgramLine& line)
 {
-    text = trimmed(text);
-    ProgramLine line;
+    if (text.size() < 2 || upper(text[0]) != 'G')
+        return false;
+    const char* c = text.data() + 1;
+    const char* const end = text.data() + text.size();
+    int code = 0;
+    for (; c != end && *c >= '0' && *c <= '9'; ++c)
+        code = std::min(code * 10 + (*c - '0'), 100);
+    if (c == text.data() + 1 || code > 2 || (c != end && *c != ' '))
+        return false;
+    const bool arc = code == 2;
+    bool heads = machine.lettered(), gantry = true, anyAxis = false;
+    while (true) {
+        while (c != end && *c == ' ')
+            ++c;
+        if (c == end)
+            break;
+        Word word;
+        word.address = arc ? upper(*c) : *c;
+        ++c;
+        if (line.words.count == kMostWords || !readNumberAt(c, end, word.value))
+            return false;
+        const bool axis = isGantryAxis(word.address);
+        if (arc && !axis && word.address != 'I' && word.address != 'J')
+            return false;
+        if (!arc)
+            word.head = machine.headOf(word.address);
+        heads = heads && word.head >= 0;
+        gantry = gantry && axis;
+        anyAxis = anyAxis || axis;
+        line.words.push_back(word);
+    }
+    // A head lettered X or Y, or a move of neither kind, is the general reader's to tell.
+    if (line.words.empty() || (!arc && ((heads && anyAxis) || (!heads && !gantry))))
+        return false;
+    line.statement = arc ? Statement::Arc
+                   : heads ? (code == 0 ? Statement::HeadRapid : Statement::HeadFeed)
+                           : (code == 0 ? Statement::GantryRapid : Statement::GantryFeed);
+    return true;
+}
+
+// Every line, each form of it told apart and every fault said.
+void readGeneralLine(std::string_view text, const VerifyMachine& machine, ProgramLine& line)
+{
     if (text.empty())
         line.statement = Statement::Empty;
     else if (text[0] == '[')
         line.statement = Statement::Comment;
+    // Most lines are moves; a command is compared only with a line that begins as it does.
+    const char first = upper(text.empty() ? '\0' : text[0]);
     for (const std::string& command : machine.spindleCommands) {
-        if (line.statement == Statement::Unknown && sameText(command, text))
+        if (line.statement == Statement::Unknown && upper(command[0]) == first && sameText(command, text))
             line.statement = Statement::Spindle;
     }
-    if (line.statement == Statement::Unknown && !machine.toolLine.empty() && sameText(machine.toolLine, text))
+    if (line.statement == Statement::Unknown && !machine.toolLine.empty() && upper(machine.toolLine[0]) == first &&
+        sameText(machine.toolLine, text))
         line.statement = Statement::Tool;
     if (line.statement != Statement::Unknown)
-        return line;
+        return;
     const Tokens tokens = tokensOf(text);
     if (tokens.tooMany) {
         unknown(line, "the line holds more words than any line of a program.");
-        return line;
+        return;
     }
     switch (upper(tokens[0][0])) {
     case 'G':
         readGCode(tokens, machine, line);
-        return line;
+        return;
     case 'M':
         readMCode(tokens, machine, line);
-        return line;
+        return;
     case 'F':
         readFeedRate(tokens, machine, line);
-        return line;
+        return;
     case 'T':
         if (tokens.size() == 1 && codeNumber(tokens[0], 'T') >= 0) {
             line.statement = Statement::Tool;
-            return line;
+            return;
         }
         break;
     default:
         break;
     }
     unknown(line, "the line is not one this program writes.");
+}
+
+} // namespace
+
+ProgramLine readProgramLine(std::string_view text, const VerifyMachine& machine)
+{
+    text = trimmed(text);
+    ProgramLine line;
+    // Unless a spindle or tool command begins with G, a G line is none of them.
+    const bool move = !text.empty() && upper(text[0]) == 'G' && !machine.spindleOrToolBeginsWithG();
+    if (!move || !readPlainMove(text, machine, line)) {
+        line = ProgramLine{};
+        readGeneralLine(text, machine, line);
+    }
+    return line;
+}
+
+ProgramLine readProgramLineGenerally(std::string_view text, const VerifyMachine& machine)
+{
+    ProgramLine line;
+    readGeneralLine(trimmed(text), machine, line);
     return line;
 }

@@ -57,3 +57,6 @@ struct ProgramLine {
 
 // The machine's commands must be plain (VerifyMachine::withPlainCommands).
 ProgramLine readProgramLine(std::string_view text, const VerifyMachine& machine);
+// The same line read without the shortcut that readProgramLine takes for plain moves; the two
+// always agree.
+ProgramLine readProgramLineGenerally(std::string_view text, const VerifyMachine& machine);

@@ -38,7 +38,7 @@ private:
     bool anyDown() const;
     void moveGantry(const ProgramLine& line, Motion motion);
     bool targetOf(const ProgramLine& line, Point2& to);
-    void pushSegment(Motion motion, Point2 to, Point2 centre);
+    void pushSegment(Motion motion, Point2 to, Point2 centre, bool down);
     void moveHeads(const ProgramLine& line, Statement statement);
     void callSubprogram();
 
@@ -48,6 +48,7 @@ private:
     Point2 at_;
     bool xKnown_ = false, yKnown_ = false;
     std::vector<HeadState> heads_;
+    long headsDown_ = 0; // how many of heads_ are down
     double gantryFeed_ = 0, headFeed_ = 0;
     int side_ = 0;
     Cut cut_;
@@ -56,7 +57,7 @@ private:
 
 bool Simulator::anyDown() const
 {
-    return std::any_of(heads_.begin(), heads_.end(), [](const HeadState& h) { return h.down; });
+    return headsDown_ > 0;
 }
 
 void Simulator::step(int lineNumber, std::string_view text)
@@ -138,9 +139,11 @@ void Simulator::moveGantry(const ProgramLine& line, Motion motion)
     }
     if (!startKnown)
         at_ = to; // a first move goes from nowhere known: only where it ends is on the path
-    if (motion == Motion::Rapid && anyDown())
+    const bool down = anyDown();
+    if (motion == Motion::Rapid && down)
         problem("A rapid move while the heads are down drags the bit through the post.");
-    for (size_t head = 0; head < heads_.size() && motion != Motion::Rapid && anyDown() && !headUpTold_; ++head) {
+    const bool someUp = static_cast<size_t>(headsDown_) < heads_.size();
+    for (size_t head = 0; someUp && head < heads_.size() && motion != Motion::Rapid && down && !headUpTold_; ++head) {
         if (!heads_[head].down) {
             headUpTold_ = true; // once a cut: the head stays up for the rest of it
             problem(std::string("The gantry cuts while head ") + machine_.headChars[head] +
@@ -148,19 +151,20 @@ void Simulator::moveGantry(const ProgramLine& line, Motion motion)
             break;
         }
     }
-    pushSegment(motion, to, centre);
+    pushSegment(motion, to, centre, down);
 }
 
-void Simulator::pushSegment(Motion motion, Point2 to, Point2 centre)
+void Simulator::pushSegment(Motion motion, Point2 to, Point2 centre, bool down)
 {
-    PathSegment segment{motion, at_, to, centre, line_, anyDown(), motion == Motion::Rapid ? 0 : gantryFeed_, side_};
-    double length = distance(at_, to);
+    PathSegment segment{motion, at_, to, centre, line_, down, motion == Motion::Rapid ? 0 : gantryFeed_, side_};
+    double length = 0;
     if (motion == Motion::Arc) {
-        const ArcShape shape = arcShape(segment);
-        const double off = std::fabs(shape.endRadius - shape.startRadius);
-        if (off > 0.002)
-            problem("The arc's end lies " + lengthText(off) + " off its circle.");
-        length = (shape.startRadius + shape.endRadius) / 2 * shape.sweep;
+        const ArcRun run = arcRun(segment);
+        if (run.endError > 0.002)
+            problem("The arc's end lies " + lengthText(run.endError) + " off its circle.");
+        length = run.length;
+    } else if (segment.feed > 0) {
+        length = distance(at_, to);
     }
     if (segment.feed > 0)
         trace_.feedMinutes += length / segment.feed;
@@ -187,6 +191,7 @@ void Simulator::moveHeads(const ProgramLine& line, Statement statement)
                 problem(std::string("Head ") + machine_.headChars[head] + " goes into the post at rapid speed.");
         }
     }
+    headsDown_ = std::count_if(heads_.begin(), heads_.end(), [](const HeadState& h) { return h.down; });
     if (statement == Statement::HeadFeed && headFeed_ > 0)
         trace_.plungeMinutes += travel / headFeed_;
     if (!wasDown && anyDown()) {

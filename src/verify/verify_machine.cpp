@@ -11,16 +11,27 @@
 
 bool VerifyMachine::lettered() const
 {
-    return !headChars.empty() && std::isalpha(static_cast<unsigned char>(headChars[0])) != 0;
+    const char c = headChars.empty() ? '\0' : asciiUpper(headChars[0]);
+    return c >= 'A' && c <= 'Z';
 }
 
 int VerifyMachine::headOf(char c) const
 {
+    if (indexed_)
+        return headIndex_[static_cast<unsigned char>(c)];
     for (int head = 0; head < heads && head < static_cast<int>(headChars.size()); ++head) {
         if (asciiUpper(headChars[static_cast<size_t>(head)]) == asciiUpper(c))
             return head;
     }
     return -1;
+}
+
+bool VerifyMachine::spindleOrToolBeginsWithG() const
+{
+    if (indexed_)
+        return commandBeginsWithG_;
+    const auto beginsWithG = [](const std::string& command) { return !command.empty() && asciiUpper(command[0]) == 'G'; };
+    return beginsWithG(toolLine) || std::any_of(spindleCommands.begin(), spindleCommands.end(), beginsWithG);
 }
 
 VerifyMachine VerifyMachine::withPlainCommands() const
@@ -34,6 +45,10 @@ VerifyMachine VerifyMachine::withPlainCommands() const
             plain.spindleCommands.push_back(command);
     }
     TrimSpaces(plain.toolLine);
+    for (int c = 0; c < 256; ++c)
+        plain.headIndex_[static_cast<size_t>(c)] = static_cast<signed char>(headOf(static_cast<char>(c)));
+    plain.commandBeginsWithG_ = plain.spindleOrToolBeginsWithG();
+    plain.indexed_ = true;
     return plain;
 }
 

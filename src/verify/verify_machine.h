@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,17 @@ struct VerifyMachine {
     bool lettered() const;
     // The head whose character is c (letter case ignored), or -1.
     int headOf(char c) const;
-    // The same machine with its commands trimmed and each spindle command listed once.
+    // Whether a spindle command or the tool line begins with G, as a move does.
+    bool spindleOrToolBeginsWithG() const;
+    // The same machine with its commands trimmed and each spindle command listed once, ready to
+    // read a program with.
     VerifyMachine withPlainCommands() const;
+
+private:
+    // headOf for every character, once a machine is made ready to read with.
+    std::array<signed char, 256> headIndex_{};
+    bool indexed_ = false;
+    bool commandBeginsWithG_ = false;
 };
 
 // The machine the settings describe, with the bit of the settings.

@@ -3,6 +3,7 @@
 #include "settings/files.h"
 #include "support/golden.h"
 #include "verify/program_check.h"
+#include "verify/same_line.h"
 
 #include <gtest/gtest.h>
 
@@ -163,4 +164,31 @@ TEST(ProgramCheck, CuttingTimeCountsFeedsAndPlungesOnly)
     // 0.25 (the lead-in and five corners) and the exit's of radius 0.125 at 120.
     const double pi = std::numbers::pi;
     EXPECT_NEAR(report.cuttingSeconds, 60 * (1.25 / 30 + (7 + 6 * pi / 8 + pi / 16) / 120), 1e-3);
+}
+
+// Plain moves are read by a shortcut; every line, plain or not, reads as the general reader reads it.
+TEST(ProgramCheck, TheShortcutForPlainMovesAgreesWithTheGeneralReader)
+{
+    std::vector<std::string> lines = {
+        "G0 X1", "G01 X1.5 Y2", "g1 x1.5 y-2 ", "G0 X0.5", "G2 X1 Y2 I0 J1", "G2 K1", "G2", "G1 Z-0.5 W-0.5",
+        "G1 Z1 X1", "G0", "  G0  X1.0  ", "G1 X1.0\tY2", "G0 X+1", "G0 X-.5", "G0 X.", "G0 X1e5", "G1.0 X1",
+        "G0 X1 Y2 X3 Y4 X5 Y6 X7 Y8", "G0 X1 Y2 X3 Y4 X5 Y6 X7 Y8 X9", "G0 X1234567890.1234567", "G3 X1", "G0X1",
+        "G0 Z0.500 10.500", "G0 W", "G001 Y2", "G0 X1 Z1", "m3", "G4 P1"};
+    for (const char* folder : {"programs/post", "programs/manual", "programs/rail"}) {
+        for (const auto& entry : std::filesystem::directory_iterator(goldenPath(folder))) {
+            std::string program;
+            readWholeFile(entry.path().string(), program);
+            for (size_t start = 0; start < program.size(); start = program.find('\n', start) + 1)
+                lines.push_back(program.substr(start, program.find('\n', start) - start));
+        }
+    }
+    VerifyMachine commandLikeAMove = exampleMachine(2, "ZW");
+    commandLikeAMove.spindleCommands.push_back("G4 P1");
+    for (const VerifyMachine& machine : {exampleMachine(2, "ZW"), exampleMachine(1, "X"), exampleMachine(2, "12"),
+                                         exampleMachine(2, "Z1"), commandLikeAMove}) {
+        const VerifyMachine plain = machine.withPlainCommands();
+        for (const std::string& line : lines)
+            EXPECT_TRUE(sameLine(readProgramLine(line, plain), readProgramLineGenerally(line, plain)))
+                << machine.headChars << ": " << line;
+    }
 }
