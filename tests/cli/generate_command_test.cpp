@@ -146,7 +146,8 @@ TEST_F(GenerateCommandTest, FailuresSayWhyAndExitWithOne)
         {"generate foreign.tap --out t.tap", "Error Loading foreign.tap.\nFile Not Created with Korvanta Software.\n"},
         {"generate gate.tap --out t.tap", "Error Loading gate.tap.\nFile Not Created with Korvanta Software.\n"},
         {"generate broken.tap --out t.tap", "Error reading " + home.file("broken.tap") + "\nLoad Failed\n"},
-        {"generate source.tap --out missing/t.tap", "Please check the path under the configuration tab\n"},
+        {"generate source.tap --out missing/t.tap",
+         "Please check the path under the configuration tab\n" + home.file("missing") + " : No such file or directory\n"},
         {"generate source.tap --home nowhere --out t.tap", "Unable to read KORVANTA.INI file.\n"},
     };
     for (const Case& c : cases) {

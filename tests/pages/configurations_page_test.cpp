@@ -94,11 +94,13 @@ TEST_F(ConfigurationsPageTest, LeavingRefusesWhatNoProgramCanBeWrittenWith)
     std::filesystem::create_directory(home.file("korvanta.ini.tmp"));
     std::filesystem::remove(home.file("korvanta.ini"));
     std::filesystem::create_directory(home.file("korvanta.ini"));
-    EXPECT_EQ(leaving(), "Unable to write to Korvanta.ini File.") << "the settings file cannot be written";
+    EXPECT_EQ(leaving(), "Unable to write to Korvanta.ini File.\n" + home.file("korvanta.ini") + " : Is a directory")
+        << "the settings file cannot be written";
 }
 
 TEST_F(ConfigurationsPageTest, StoredSettingsComeBackAfterARestart)
 {
+    const InFolder shop(home.path());
     form.setText(GcodePath, "");
     form.setText(JobPath, "");
     form.setText(ControllerPath, "/Shop/Ctl");
@@ -110,9 +112,17 @@ TEST_F(ConfigurationsPageTest, StoredSettingsComeBackAfterARestart)
     form.setChecked(HomesTop, false);
     gs.iconpath = "/shop/icon.ico";
     gs.iconpathset = true;
-    ASSERT_EQ(leaving(), "");
+    messages.clear();
+    messages.answerNext(false);
+    messages.answerNext(false);
+    ASSERT_TRUE(page.store());
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{"The folder " + absolutePath("C:\\Qelmar") + " does not exist. Make it?",
+                                        "The folder " + absolutePath("C:\\Qelmar\\AutoRun") + " does not exist. Make it?"}))
+        << "Cancel stores the folder as it is";
     EXPECT_EQ(gs.path, "C:\\Qelmar") << "an empty folder is the default";
     EXPECT_EQ(gs.autopath, "C:\\Qelmar\\AutoRun");
+    EXPECT_EQ(form.text(GcodePath), "C:\\Qelmar") << "and the field shows what was stored";
 
     resetSettings();
     homeDir = home.path();

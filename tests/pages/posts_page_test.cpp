@@ -315,15 +315,24 @@ TEST_F(PostsPageTest, AHugeCountAnswersAtOnce)
     EXPECT_EQ(form.text(Holes), "99999998");
 }
 
-TEST_F(PostsPageTest, RunLeavesTheJobListAloneWhenTheProgramCannotBeWritten)
+// Both folders are checked before anything is written: a refused Run leaves both files as they were.
+TEST_F(PostsPageTest, RunWithAFolderMissingNamesItAndWritesNothing)
 {
     layOutExample();
     home.write("jobs.tap", "old list");
-    gs.path = home.file("missing");
-    page.onRunClicked();
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab"});
-    EXPECT_EQ(home.read("jobs.tap"), "old list");
-    EXPECT_EQ(window.minimized, 0);
+    home.write("Post.tap", "old program");
+    for (std::string* folder : {&gs.path, &gs.autopath}) {
+        const std::string kept = *folder;
+        *folder = home.file("missing");
+        messages.clear();
+        page.onRunClicked();
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
+                                                             home.file("missing") + " : No such file or directory"});
+        EXPECT_EQ(home.read("jobs.tap"), "old list");
+        EXPECT_EQ(home.read("Post.tap"), "old program");
+        EXPECT_EQ(window.minimized, 0);
+        *folder = kept;
+    }
 }
 
 TEST_F(PostsPageTest, SaveChecksBothSidesThenAsksForTheFile)
