@@ -144,3 +144,15 @@ TEST_F(RailsPageTest, BothSidesStartAsSideOneAndComeBackAsSaved)
     EXPECT_TRUE(home.exists("Rail.tap"));
     EXPECT_TRUE(home.exists("jobs.tap"));
 }
+
+// Both folders are checked before anything is written.
+TEST_F(RailsPageTest, RunWithTheJobFolderMissingWritesNoProgram)
+{
+    layOut();
+    gs.autopath = home.file("missing");
+    page.runRails();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
+                                                         home.file("missing") + " : No such file or directory"});
+    EXPECT_FALSE(home.exists("Rail.tap"));
+    EXPECT_EQ(window.minimized, 0);
+}
