@@ -34,10 +34,11 @@ std::vector<FieldRule> fieldsInStoreOrder(const Form& form)
     };
     if (form.visible(Maximum))
         fields.push_back({&kMaximum, Maximum});
+    // The default rates stop below the unset marker, which a Run would take for no rate at all.
     fields.insert(fields.end(), {{&kCutRate, CutRate},
                                  {&kPlungeRate, PlungeRate},
-                                 {&kDefaultCutRate, DefaultCutRate, true, 1},
-                                 {&kDefaultPlungeRate, DefaultPlungeRate, true, 1}});
+                                 {&kDefaultCutRate, DefaultCutRate, true, 1, kUnsetCount - 1},
+                                 {&kDefaultPlungeRate, DefaultPlungeRate, true, 1, kUnsetCount - 1}});
     // A position that Times to Loop leaves disabled is neither typed in nor read.
     for (int k = 1; k <= kFixturePositions; ++k) {
         if (k == 1 || form.enabled(positionX(k)))

@@ -267,6 +267,7 @@ TEST_F(ConfigurationsPageTest, EveryNumberFieldRefusesWhatItCannotStore)
         {DefaultCutRate, "", kDefaultCut},
         {DefaultCutRate, "0", kDefaultCut},
         {DefaultCutRate, "12.5", kDefaultCut},
+        {DefaultCutRate, "99999999", kDefaultCut},
         {DefaultPlungeRate, "-30", "Default Plunge Rate must be a whole number of 1 or more."},
         {positionX(1), "two", "Fixture positions must be numbers."},
         {FixtureY, "-40", "Fixture position Y must be a positive number."},

@@ -3,7 +3,6 @@
 #include "platform/recording_messages.h"
 #include "settings/files.h"
 #include "settings/ini_file.h"
-#include "settings/library_files.h"
 #include "settings/settings.h"
 #include "support/temp_dir.h"
 
@@ -19,28 +18,6 @@ protected:
 };
 
 } // namespace
-
-TEST_F(StarterShopTest, ANewShopGetsSettingsFoldersAndLibraries)
-{
-    ASSERT_TRUE(makeStarterShop(messages));
-    EXPECT_TRUE(messages.entries().empty());
-    resetSettings();
-    homeDir = home.path();
-    ASSERT_TRUE(ReadIniFile(messages)) << "the file reads back";
-    EXPECT_EQ(gs.heads, 1);
-    EXPECT_EQ(gs.headchars, "Z");
-    EXPECT_EQ(gs.cutfeed, 120);
-    EXPECT_EQ(gs.autozoom, 1);
-    EXPECT_EQ(gs.lastpage, 3) << "it opens on Configurations";
-    EXPECT_EQ(gs.path, home.file("tap")) << "folders by their full path, for the job list";
-    EXPECT_EQ(gs.autopath, home.file("jobs"));
-    EXPECT_TRUE(folderProblem(gs.path).empty());
-    EXPECT_TRUE(folderProblem(gs.autopath).empty());
-    ASSERT_TRUE(LoadSaveFile(LibraryKind::Materials) && LoadSaveFile(LibraryKind::Holes) && LoadSaveFile(LibraryKind::Bits));
-    EXPECT_EQ(materialList.size(), 4u);
-    EXPECT_EQ(holeList.size(), 4u);
-    EXPECT_EQ(bitList.size(), 3u);
-}
 
 TEST_F(StarterShopTest, NothingIsWrittenOverAFileThatIsThere)
 {

