@@ -1,6 +1,7 @@
 #include "cli/generate_command.h"
 
 #include "cli/console_messages.h"
+#include "gcode/output_folders.h"
 #include "pages/c_automatic.h"
 #include "pages/c_manual.h"
 #include "pages/c_rails.h"
@@ -109,6 +110,8 @@ int runGenerate(const GenerateRequest& request, std::ostream& err)
         messages.show("Unable to open " + full.source, MessageIcon::None);
         return 1;
     }
+    if (!checkOutputFolder(folderOf(full.target), messages))
+        return 1;
     // A file of no page goes to the Posts page, whose Load says what is wrong with it.
     return regenerate(full, readSetupScreen(lines), messages);
 }

@@ -6,6 +6,7 @@
 #include "gcode/job_checks.h"
 #include "gcode/job_list.h"
 #include "gcode/kept_run_values.h"
+#include "gcode/output_folders.h"
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
 #include "pages/page_fields.h"
@@ -63,7 +64,7 @@ void CAutomatic::runPosts()
     const bool settingsOk = checkSettings(true, messages_);
     // A settings failure does not stop the hole types' checks, so two messages may follow.
     if (!checkPostHoleTypes(postJob, {"", ", side two."}, messages_) || !settingsOk ||
-        !checkPostPlacement(postJob, messages_))
+        !checkPostPlacement(postJob, messages_) || !checkOutputFolders(messages_))
         return;
     // The job list names the program only once the program is written, so the controller never
     // points at a missing or stale one.

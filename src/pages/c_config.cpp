@@ -44,6 +44,7 @@ CConfig::CConfig(Form& form, Messages& messages) : form_(form), messages_(messag
         form_.setCaption(spindleOnLabel(k), std::string(kOrdinals[k - 1]) + " Spindle On:");
         form_.setCaption(spindleOffLabel(k), std::string(kOrdinals[k - 1]) + " Spindle Off:");
     }
+    form_.setVisible(NewShopNote, false);
 }
 
 void CConfig::onShown()
@@ -61,35 +62,15 @@ void CConfig::refillLibraries()
     refillLists(LibraryKind::Bits, form_, {BitName});
 }
 
+// Fill's own step: a run count never set takes the number of heads.
 void CConfig::fill()
 {
-    refillLibraries();
-    form_.selectByPrefix(BitName, gs.bitname);
-    showLength(form_, BitDiameter, gs.bit);
     if (gs.cutatonce == 0 || isUnset(gs.cutatonce))
         gs.cutatonce = gs.heads;
-    form_.setText(Heads, std::to_string(gs.heads));
-    // Folders are shown and stored as typed: their letter case matters.
-    form_.setText(GcodePath, gs.path);
-    form_.setText(JobPath, gs.autopath);
-    form_.setText(ControllerPath, gs.controlpath);
-    form_.setText(AxisCharacters, gs.headchars);
-    showLength(form_, Clearance, gs.clearance);
-    showLength(form_, Depth, gs.depth);
-    showLength(form_, Maximum, gs.maxdepth);
-    const float table[] = {gs.table.x, gs.table.y, gs.table.w, gs.table.h, gs.table.b};
-    const ControlId tableFields[] = {TableLowX, TableLowY, TableHighX, TableHighY, TableBorder};
-    for (size_t i = 0; i < 5; ++i)
-        showLength(form_, tableFields[i], table[i]);
-    enablePositions(gs.cutatonce);
-    for (int k = 1; k <= kFixturePositions; ++k)
-        showLength(form_, positionX(k), gs.spos[static_cast<size_t>(k - 1)]);
-    showLength(form_, FixtureY, gs.startpos.y);
-    showLength(form_, EndX, gs.endpos.x);
-    showLength(form_, EndY, gs.endpos.y);
-    showRadioPairs();
 }
 
+// Every setting is shown again at each activation: a Load that took a program's settings changed
+// them meanwhile, and the page must never store what it no longer shows.
 void CConfig::activate()
 {
     refillLibraries();
@@ -113,6 +94,7 @@ void CConfig::activate()
     showLength(form_, LeadIn, gs.leadin);
     showLength(form_, Exit, gs.exit);
     showCount(form_, TimesToLoop, gs.cutatonce);
+    showMachine();
     showRadioPairs();
     if (gs.alignment < 1 || gs.alignment > 3)
         gs.alignment = 2;
@@ -121,6 +103,42 @@ void CConfig::activate()
     form_.setChecked(AlignRight, gs.alignment == 3);
     onBitSelected();
     onHeadsCommitted();
+}
+
+void CConfig::showMachine()
+{
+    form_.setText(Heads, std::to_string(gs.heads));
+    showFolders();
+    form_.setText(AxisCharacters, gs.headchars);
+    showLength(form_, Clearance, gs.clearance);
+    showLength(form_, Depth, gs.depth);
+    showLength(form_, Maximum, gs.maxdepth);
+    showCount(form_, DefaultCutRate, gs.cutfeed);
+    showCount(form_, DefaultPlungeRate, gs.plungefeed);
+    const float table[] = {gs.table.x, gs.table.y, gs.table.w, gs.table.h, gs.table.b};
+    const ControlId tableFields[] = {TableLowX, TableLowY, TableHighX, TableHighY, TableBorder};
+    for (size_t i = 0; i < 5; ++i)
+        showLength(form_, tableFields[i], table[i]);
+    enablePositions(gs.cutatonce);
+    for (int k = 1; k <= kFixturePositions; ++k)
+        showLength(form_, positionX(k), gs.spos[static_cast<size_t>(k - 1)]);
+    showLength(form_, FixtureY, gs.startpos.y);
+    showLength(form_, EndX, gs.endpos.x);
+    showLength(form_, EndY, gs.endpos.y);
+}
+
+// Folders are shown and stored as typed: their letter case matters.
+void CConfig::showFolders()
+{
+    form_.setText(GcodePath, gs.path);
+    form_.setText(JobPath, gs.autopath);
+    form_.setText(ControllerPath, gs.controlpath);
+}
+
+void CConfig::greetNewShop()
+{
+    form_.setCaption(NewShopNote, "A new shop: set up your machine, then lay out a job.");
+    form_.setVisible(NewShopNote, true);
 }
 
 void CConfig::showRadioPairs()
@@ -225,12 +243,16 @@ void CConfig::onMaximumCommitted()
     gs.maxdepth = 0;
 }
 
+// Only a count the page can store is taken; leaving or storing the page names what is wrong.
 void CConfig::onTimesToLoopCommitted()
 {
     const std::string text = form_.text(TimesToLoop);
-    if (text.empty())
+    if (text.empty() || !isNumberFor(kTimesToLoop, text))
         return;
-    gs.cutatonce = leadingInt(text);
+    const int count = leadingInt(text);
+    if (count < 1 || count > kFixturePositions)
+        return;
+    gs.cutatonce = count;
     enablePositions(gs.cutatonce);
 }
 

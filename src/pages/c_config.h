@@ -18,6 +18,8 @@ public:
     void onShown();
     // The fields into gs, checked, and the settings file written. False keeps the page shown.
     bool store();
+    // Shows the line that greets a shop started afresh, until the page is first stored.
+    void greetNewShop();
 
     void onMaterialSelected();
     void onHoleSelected();
@@ -44,6 +46,8 @@ private:
     void fill();
     void activate();
     void refillLibraries();
+    void showMachine();
+    void showFolders();
     void enablePositions(int count);
     void showRadioPairs();
     void showSpindleRows();
@@ -57,6 +61,7 @@ private:
     bool takeField(const NumberField& rule, Value& target);
     bool takeRate(const NumberField& rule, int& rate, int& effective, int setting);
     bool takeMaterialFields();
+    void tellFailedSave(const WriteResult& saved, const char* sentence);
     bool removeCurrent(LibraryKind kind, ControlId nameBox, const char* missing, const char* cannotOpen);
 
     template <class Value>
@@ -67,6 +72,7 @@ private:
     bool readSpindleRows();
     bool readSettings();
     bool checkSettings();
+    bool makeMissingFolders();
 
     Form& form_;
     Messages& messages_;

@@ -38,6 +38,7 @@ bool CConfig::takeName(ControlId nameBox, const char* missing, std::string& name
     const char* problem = text.empty() ? missing : !nameFits(text) ? kNameRule : nullptr;
     if (problem) {
         messages_.show(problem);
+        form_.setFocus(nameBox);
         return false;
     }
     name = text;
@@ -79,11 +80,14 @@ bool CConfig::takeMaterialFields()
            takeRate(kCutRate, m.cutrate, effectiveCutFeed, gs.cutfeed);
 }
 
+// A refused name keeps the section as typed: only a Save that took the name shows the record
+// again.
 void CConfig::onMaterialSaveClicked()
 {
-    if (takeName(MaterialName, "Must Name the Material Configuration", currentMaterial.name) && takeMaterialFields() &&
-        !AddToSaveFile(LibraryKind::Materials, messages_))
-        messages_.show("Can not open posts save file.");
+    if (!takeName(MaterialName, "Must Name the Material Configuration", currentMaterial.name))
+        return;
+    if (takeMaterialFields())
+        tellFailedSave(AddToSaveFile(LibraryKind::Materials, messages_), "Can not open posts save file.");
     refillLists(LibraryKind::Materials, form_, {MaterialName});
     form_.selectByPrefix(MaterialName, currentMaterial.name);
     showMaterial();
@@ -92,11 +96,11 @@ void CConfig::onMaterialSaveClicked()
 void CConfig::onHoleSaveClicked()
 {
     HoleRecord& h = currentHole;
-    if (takeName(HoleName, "Must Name the Hole Configuration", h.name) && takeField(kHoleLength, h.length) &&
-        takeField(kHoleWidth, h.width) && takeField(kHoleRadius, h.radius)) {
+    if (!takeName(HoleName, "Must Name the Hole Configuration", h.name))
+        return;
+    if (takeField(kHoleLength, h.length) && takeField(kHoleWidth, h.width) && takeField(kHoleRadius, h.radius)) {
         h.subprogram = form_.checked(Subprogram) ? 1 : 0;
-        if (!AddToSaveFile(LibraryKind::Holes, messages_))
-            messages_.show("Can not open holes save file.");
+        tellFailedSave(AddToSaveFile(LibraryKind::Holes, messages_), "Can not open holes save file.");
     }
     refillLists(LibraryKind::Holes, form_, {HoleName});
     form_.setText(HoleName, currentHole.name);
@@ -106,13 +110,21 @@ void CConfig::onHoleSaveClicked()
 
 void CConfig::onBitSaveClicked()
 {
-    if (takeName(BitName, "Must Name the Bit Configuration", gs.bitname) && takeField(kBitDiameter, gs.bit) &&
-        !AddToSaveFile(LibraryKind::Bits, messages_))
-        messages_.show("Can not open bits save file.");
+    if (!takeName(BitName, "Must Name the Bit Configuration", gs.bitname))
+        return;
+    if (takeField(kBitDiameter, gs.bit))
+        tellFailedSave(AddToSaveFile(LibraryKind::Bits, messages_), "Can not open bits save file.");
     refillLists(LibraryKind::Bits, form_, {BitName});
     form_.setText(BitName, gs.bitname);
     form_.selectByPrefix(BitName, gs.bitname);
     showLength(form_, BitDiameter, gs.bit);
+}
+
+// The section's sentence, then the file and the system's reason.
+void CConfig::tellFailedSave(const WriteResult& saved, const char* sentence)
+{
+    if (!saved)
+        messages_.show(std::string(sentence) + "\n" + saved.line());
 }
 
 // Removes the current record of the kind; false when nothing was to be done or it stays.
@@ -122,9 +134,10 @@ bool CConfig::removeCurrent(LibraryKind kind, ControlId nameBox, const char* mis
         messages_.show(missing);
         return false;
     }
-    const RemoveResult result = RemoveFromSaveFile(kind, messages_);
+    WriteResult failure = WriteResult::written();
+    const RemoveResult result = RemoveFromSaveFile(kind, messages_, &failure);
     if (result == RemoveResult::CannotOpen)
-        messages_.show(cannotOpen);
+        tellFailedSave(failure, cannotOpen);
     if (result == RemoveResult::CannotOpen || result == RemoveResult::Cancelled)
         return false;
     refillLists(kind, form_, {nameBox});

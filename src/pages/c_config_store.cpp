@@ -5,8 +5,10 @@
 #include "gcode/hole_routine.h"
 #include "gcode/output/job_records.h"
 #include "gcode/run_checks.h"
+#include "pages/config_checks.h"
 #include "pages/config_fields.h"
 #include "platform/messages.h"
+#include "settings/files.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 
@@ -122,6 +124,8 @@ bool CConfig::readSettings()
         return false;
     readNumber(kCutRate, effectiveCutFeed, kUnsetCount);
     readNumber(kPlungeRate, effectivePlungeFeed, kUnsetCount);
+    readNumber(kDefaultCutRate, gs.cutfeed, gs.cutfeed);
+    readNumber(kDefaultPlungeRate, gs.plungefeed, gs.plungefeed);
     readPositions();
     gs.autoexit = form_.checked(RunClose) ? 1 : 0;
     gs.direction = form_.checked(StyleNormal) ? 1 : 0;
@@ -143,7 +147,8 @@ bool CConfig::checkSettings()
         effectiveCutFeed = gs.cutfeed;
     if (isUnset(effectivePlungeFeed))
         effectivePlungeFeed = gs.plungefeed;
-    const bool axesMissing = static_cast<int>(gs.headchars.size()) < std::min(gs.heads, kMaxHeads);
+    // Every head needs its letter, however many heads were typed.
+    const bool axesMissing = static_cast<int>(gs.headchars.size()) < gs.heads;
     // The last three refuse a machine no program could be written for, as Run would.
     const Refusal refusals[] = {
         {isUnset(gs.heads), "Number of heads can not be blank", Heads},
@@ -167,10 +172,35 @@ bool CConfig::checkSettings()
             return false;
         }
     }
-    return WriteIniFile(messages_);
+    return true;
 }
 
+// A program or job folder that is not there is offered to be made, so that the first Run finds
+// it; Cancel stores the folder as typed.
+bool CConfig::makeMissingFolders()
+{
+    for (const auto& [field, folder] : {std::pair{GcodePath, &gs.path}, {JobPath, &gs.autopath}}) {
+        if (pathExists(*folder) ||
+            !messages_.askOkCancel("The folder " + absolutePath(*folder) + " does not exist. Make it?"))
+            continue;
+        const WriteResult made = makeFolder(*folder);
+        if (!made) {
+            messages_.show("Unable to make the folder.\n" + made.line());
+            form_.setFocus(field);
+            return false;
+        }
+    }
+    return true;
+}
+
+// Nothing is written unless every field holds what the page can store; the fields then show
+// what was stored.
 bool CConfig::store()
 {
-    return readSettings() && checkSettings();
+    if (!checkConfigFields(form_, messages_) || !readSettings() || !checkSettings() || !makeMissingFolders() ||
+        !WriteIniFile(messages_))
+        return false;
+    showFolders();
+    form_.setVisible(NewShopNote, false);
+    return true;
 }

@@ -6,6 +6,7 @@
 #include "gcode/job_checks.h"
 #include "gcode/job_list.h"
 #include "gcode/kept_run_values.h"
+#include "gcode/output_folders.h"
 #include "gcode/manual_program.h"
 #include "gcode/run_checks.h"
 #include "pages/page_fields.h"
@@ -72,7 +73,7 @@ void unsetPatternJobs()
 
 void CManual::runManual()
 {
-    if (!collectManualJob() || !checkManualRun(messages_))
+    if (!collectManualJob() || !checkManualRun(messages_) || !checkOutputFolders(messages_))
         return;
     // The job list names the program only once the program is written.
     if (!writeManualProgram(manualJob, display_, messages_) || !writeJobList(manualJob.sides, messages_))

@@ -5,6 +5,7 @@
 #include "gcode/hole_routine.h"
 #include "gcode/job_list.h"
 #include "gcode/kept_run_values.h"
+#include "gcode/output_folders.h"
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
 #include "platform/messages.h"
@@ -108,7 +109,7 @@ void CRails::runRails()
 {
     if (form_.text(CurrentTapFile).empty())
         filename = "Rail.tap";
-    if (!collectRailJob() || !runChecks({"", ", side two."}, messages_))
+    if (!collectRailJob() || !runChecks({"", ", side two."}, messages_) || !checkOutputFolders(messages_))
         return;
     // The job list names the program only once the program is written.
     if (!writeRailProgram(railJob, display(), messages_) || !writeJobList(railJob.sides, messages_))

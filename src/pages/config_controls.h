@@ -68,6 +68,10 @@ inline constexpr ControlId LeadIn = 129;
 inline constexpr ControlId Exit = 130;
 inline constexpr ControlId Clearance = 131;
 
+// Feed Rates: the machine's own, for a material whose rates are 0.
+inline constexpr ControlId DefaultCutRate = 132;
+inline constexpr ControlId DefaultPlungeRate = 133;
+
 // Post Alignment.
 inline constexpr ControlId AlignLeft = 141;
 inline constexpr ControlId AlignCenter = 142;
@@ -89,5 +93,8 @@ inline constexpr ControlId ControllerPath = 163;
 // Action on Run.
 inline constexpr ControlId RunMinimize = 171;
 inline constexpr ControlId RunClose = 172;
+
+// The line that greets a new shop above the page.
+inline constexpr ControlId NewShopNote = 181;
 
 } // namespace config

@@ -10,6 +10,8 @@
 
 bool isNumberFor(const NumberField& rule, const std::string& text)
 {
+    if (rule.mode == kDigitsOnly)
+        return text.find_first_not_of("0123456789") == std::string::npos;
     return IsNumberText(text, rule.mode) && std::isfinite(leadingFloat(text));
 }
 

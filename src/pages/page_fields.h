@@ -13,6 +13,10 @@ class Messages;
 // How a number field's text becomes its value.
 enum class NumberKind { Count, Length };
 
+// A third mode beside kUnsigned and kSigned, for counts that take digits only: "2", never "2.5"
+// or "-3".
+inline constexpr int kDigitsOnly = 2;
+
 // One number field of a page: its control, the number check's mode (kUnsigned or kSigned), its
 // kind, and its messages. A page declares its fields as a table of these.
 struct NumberField {
@@ -30,7 +34,8 @@ struct NumberField {
 // Leaving a field lets an empty one pass; collecting the job asks for a missing one.
 enum class FieldCheck { Leave, Collect };
 
-// True when a text is a number in the rule's mode that a float can hold.
+// True when a text is a number in the rule's mode that a float can hold. The one place where a
+// field's text is judged, so that a shared reader of lengths can take its place.
 bool isNumberFor(const NumberField& rule, const std::string& text);
 
 // Reads a field's text into text and checks it against its rule; id is the field's control when

@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <climits>
 #include <cmath>
 #include <filesystem>
@@ -12,9 +13,8 @@ namespace {
 
 constexpr float kBoxStart = 100000000.0f;
 
-std::filesystem::path drawListPath(const std::string& folder)
+std::filesystem::path asPath(const std::string& path)
 {
-    const std::string path = joinPath(folder.empty() ? homeDir : folder, kDrawListFileName);
     return std::filesystem::path(std::u8string(path.begin(), path.end()));
 }
 
@@ -37,12 +37,23 @@ void DrawList::resetBox()
     maxX_ = maxY_ = maxZ_ = -kBoxStart;
 }
 
+// The stream keeps no reason of its own; the system's is still in errno right after the call.
+void DrawList::fail()
+{
+    failure_ = folderLine(path_, reasonText(errno != 0 ? errno : EIO));
+}
+
 void DrawList::Restart()
 {
     if (file_.is_open())
         file_.close();
     file_.clear();
-    file_.open(drawListPath(folder_), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    path_ = joinPath(folder_.empty() ? homeDir : folder_, kDrawListFileName);
+    failure_.clear();
+    errno = 0;
+    file_.open(asPath(path_), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    if (!file_.is_open())
+        fail();
     count_ = 0;
     resetBox();
     reposition_ = true;
@@ -50,7 +61,7 @@ void DrawList::Restart()
 
 void DrawList::AddRecord(int kind, int pen, const Point& start, const Point& end)
 {
-    if (!file_.is_open())
+    if (!file_.is_open() || !failure_.empty())
         return;
     minX_ = std::min({minX_, start[0], end[0]});
     minY_ = std::min({minY_, start[1], end[1]});
@@ -72,9 +83,18 @@ void DrawList::AddRecord(int kind, int pen, const Point& start, const Point& end
     const DrawRecordImage image = encodeDrawRecord(record);
     file_.clear();
     file_.seekp(0, std::ios::end);
+    errno = 0;
     file_.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
     file_.flush(); // the file shows the whole drawing at any time
     reposition_ = true;
+    if (!file_) {
+        fail();
+        // Opened afresh, the stream drops what it could not write and reads the whole records.
+        file_.close();
+        file_.clear();
+        file_.open(asPath(path_), std::ios::in | std::ios::out | std::ios::binary);
+        return;
+    }
     ++count_;
 }
 
@@ -112,4 +132,5 @@ void DrawList::reset()
     count_ = 0;
     resetBox();
     reposition_ = false;
+    failure_.clear();
 }

@@ -8,6 +8,8 @@
 #include <string>
 
 inline constexpr const char* kDrawListFileName = "fdraw.tmp";
+// What the preview says above a draw list's failure.
+inline constexpr const char* kDrawingFailed = "Unable to write the preview's drawing.\n";
 
 // Whole-unit corners of the drawing merged with the home window.
 struct DrawBounds {
@@ -34,6 +36,9 @@ public:
     void RewindForReplay() { reposition_ = true; }
 
     bool isOpen() const { return file_.is_open(); }
+    // Empty while every record reached the file; otherwise "<file> : <the system's reason>", and
+    // later records are dropped until the next Restart, so that only whole records are counted.
+    const std::string& failure() const { return failure_; }
     // Closes the file and forgets the records (for tests and the end of the process).
     void reset();
     // The folder of the draw list file; homeDir when empty. Takes effect at the next Restart.
@@ -41,6 +46,7 @@ public:
 
 private:
     void resetBox();
+    void fail();
 
     std::fstream file_;
     int count_ = 0;
@@ -48,6 +54,8 @@ private:
     float maxX_ = -100000000.0f, maxY_ = -100000000.0f, maxZ_ = -100000000.0f;
     bool reposition_ = false;
     std::string folder_;
+    std::string path_;
+    std::string failure_;
 };
 
 // Float to int by truncation toward zero, saturating instead of overflowing (NaN gives 0).

@@ -1,8 +1,15 @@
 #include "settings/files.h"
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <system_error>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -18,6 +25,33 @@ constexpr std::string_view kSeparators = "/";
 fs::path toPath(std::string_view path)
 {
     return fs::path(std::u8string(path.begin(), path.end()));
+}
+
+std::FILE* openForWriting(const fs::path& path)
+{
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"wb");
+#else
+    return std::fopen(path.c_str(), "wb");
+#endif
+}
+
+// Writes the bytes to a new file; 0, or the error number of the first step that failed. C's
+// streams are used because they keep the system's reason, which a full disk must name.
+int writeWhole(const fs::path& path, std::string_view bytes)
+{
+    errno = 0;
+    std::FILE* out = openForWriting(path);
+    if (!out)
+        return errno != 0 ? errno : EIO;
+    int error = 0;
+    if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size())
+        error = errno != 0 ? errno : EIO;
+    if (std::fflush(out) != 0 && error == 0)
+        error = errno != 0 ? errno : EIO;
+    if (std::fclose(out) != 0 && error == 0)
+        error = errno != 0 ? errno : EIO;
+    return error;
 }
 } // namespace
 
@@ -50,32 +84,43 @@ bool readWholeFile(const std::string& path, std::string& bytes)
     return !in.bad();
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes)
+WriteResult WriteResult::failed(std::string file, std::string reason)
+{
+    WriteResult result;
+    result.file_ = std::move(file);
+    result.reason_ = reason.empty() ? reasonText(EIO) : std::move(reason);
+    return result;
+}
+
+std::string WriteResult::line() const
+{
+    return folderLine(file_, reason_);
+}
+
+std::string reasonText(int errorNumber)
+{
+    return std::generic_category().message(errorNumber);
+}
+
+WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
 {
     const fs::path target = toPath(path);
     fs::path temporary = target;
     temporary += ".korvanta-tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        out.close();
-        if (out.fail()) {
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) {
+    const int error = writeWhole(temporary, bytes);
+    if (error != 0) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return false;
+        return WriteResult::failed(path, reasonText(error));
     }
-    return true;
+    std::error_code renameError;
+    fs::rename(temporary, target, renameError);
+    if (renameError) {
+        std::error_code ignored;
+        fs::remove(temporary, ignored);
+        return WriteResult::failed(path, renameError.message());
+    }
+    return WriteResult::written();
 }
 
 std::string withCrLf(std::string_view text)
@@ -95,4 +140,44 @@ std::string absolutePath(const std::string& path)
     std::error_code error;
     const std::filesystem::path full = std::filesystem::absolute(path, error);
     return error ? path : full.lexically_normal().string();
+}
+
+std::string folderProblem(const std::string& folder)
+{
+    if (folder.empty())
+        return reasonText(ENOENT);
+    std::error_code error;
+    const fs::file_status status = fs::status(toPath(folder), error);
+    if (status.type() == fs::file_type::not_found)
+        return reasonText(ENOENT);
+    if (error)
+        return error.message();
+    if (!fs::is_directory(status))
+        return reasonText(ENOTDIR);
+#ifndef _WIN32
+    if (access(folder.c_str(), W_OK | X_OK) != 0)
+        return reasonText(errno);
+#endif
+    return "";
+}
+
+std::string folderLine(const std::string& folder, const std::string& reason)
+{
+    return (folder.empty() ? folder : absolutePath(folder)) + " : " + reason;
+}
+
+bool pathExists(const std::string& path)
+{
+    std::error_code error;
+    return !path.empty() && fs::exists(toPath(path), error);
+}
+
+WriteResult makeFolder(const std::string& folder)
+{
+    std::error_code error;
+    fs::create_directories(toPath(folder), error);
+    if (error)
+        return WriteResult::failed(folder, error.message());
+    const std::string problem = folderProblem(folder);
+    return problem.empty() ? WriteResult::written() : WriteResult::failed(folder, problem);
 }

@@ -13,8 +13,40 @@ std::string fileNameOf(std::string_view fullPath);
 std::string absolutePath(const std::string& path);
 
 bool readWholeFile(const std::string& path, std::string& bytes);
+
+// The outcome of writing a file: true when written; otherwise the file and the system's reason
+// ("No space left on device"), which every message about a failed write names on a line of its own.
+class WriteResult {
+public:
+    static WriteResult written() { return WriteResult(); }
+    static WriteResult failed(std::string file, std::string reason);
+
+    explicit operator bool() const { return reason_.empty(); }
+    const std::string& file() const { return file_; }
+    const std::string& reason() const { return reason_; }
+    // "<file> : <reason>", the file made absolute so that the user can find it.
+    std::string line() const;
+
+private:
+    std::string file_;
+    std::string reason_;
+};
+
 // Writes a temporary file beside the target and renames it over the target, so that a failed
-// write leaves the old file as it was. Returns false on any failure.
-bool writeFileAtomically(const std::string& path, std::string_view bytes);
+// write leaves the old file as it was.
+WriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
 // Every "\n" becomes "\r\n": the line ends of the files the controller and the libraries expect.
 std::string withCrLf(std::string_view text);
+
+// The system's text for an error number ("No such file or directory").
+std::string reasonText(int errorNumber);
+
+// Empty when the folder exists and files can be made in it; otherwise the system's reason. An
+// empty text names no folder.
+std::string folderProblem(const std::string& folder);
+// True when there is a file or folder at the path.
+bool pathExists(const std::string& path);
+// Makes the folder and any missing folders above it; the reason when that fails.
+WriteResult makeFolder(const std::string& folder);
+// "<folder> : <reason>" with the folder made absolute, as a message's second line names it.
+std::string folderLine(const std::string& folder, const std::string& reason);

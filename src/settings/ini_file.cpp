@@ -330,9 +330,8 @@ std::string iniText()
 
 bool WriteIniFile(Messages& messages)
 {
-    if (!writeFileAtomically(iniFilePath(), withCrLf(iniText()))) {
-        messages.show("Unable to write to Korvanta.ini File.");
-        return false;
-    }
-    return true;
+    const WriteResult written = writeFileAtomically(iniFilePath(), withCrLf(iniText()));
+    if (!written)
+        messages.show("Unable to write to Korvanta.ini File.\n" + written.line());
+    return static_cast<bool>(written);
 }

@@ -14,5 +14,6 @@ std::string iniFilePath();
 // at exit loses nothing).
 bool ReadIniFile(Messages& messages);
 
-// Writes gs to korvanta.ini, replacing the old file only when the whole new one was written.
+// Writes gs to korvanta.ini, replacing the old file only when the whole new one was written;
+// otherwise says so with the file and the reason on a second line.
 bool WriteIniFile(Messages& messages);

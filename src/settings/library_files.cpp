@@ -47,7 +47,7 @@ bool load(LibraryKind kind, std::vector<Record>& list, const std::vector<ListTar
 }
 
 template <class Record>
-bool add(LibraryKind kind, const std::vector<Record>& list, const Record& current, Messages& messages)
+WriteResult add(LibraryKind kind, const std::vector<Record>& list, const Record& current, Messages& messages)
 {
     const std::string name = current.name.substr(0, kNameLimit);
     std::string images;
@@ -67,7 +67,8 @@ bool add(LibraryKind kind, const std::vector<Record>& list, const Record& curren
 }
 
 template <class Record>
-RemoveResult remove(LibraryKind kind, std::vector<Record>& list, const std::string& name, Messages& messages)
+RemoveResult remove(LibraryKind kind, std::vector<Record>& list, const std::string& name, Messages& messages,
+                    WriteResult* failure)
 {
     if (name.empty())
         return RemoveResult::NoName;
@@ -83,8 +84,12 @@ RemoveResult remove(LibraryKind kind, std::vector<Record>& list, const std::stri
         if (i != found && !list[i].name.empty())
             images += encodeRecord(list[i]);
     }
-    if (!writeFileAtomically(libraryFilePath(kind), toLibraryFileBytes(images)))
+    const WriteResult written = writeFileAtomically(libraryFilePath(kind), toLibraryFileBytes(images));
+    if (!written) {
+        if (failure)
+            *failure = written;
         return RemoveResult::CannotOpen;
+    }
     list.erase(list.begin() + static_cast<std::ptrdiff_t>(found));
     return RemoveResult::Removed;
 }
@@ -111,22 +116,22 @@ bool LoadSaveFile(LibraryKind kind, const std::vector<ListTarget>& targets)
     return false;
 }
 
-bool AddToSaveFile(LibraryKind kind, Messages& messages)
+WriteResult AddToSaveFile(LibraryKind kind, Messages& messages)
 {
     switch (kind) {
     case LibraryKind::Materials: return add(kind, materialList, currentMaterial, messages);
     case LibraryKind::Holes: return add(kind, holeList, currentHole, messages);
     case LibraryKind::Bits: return add(kind, bitList, currentBit(), messages);
     }
-    return false;
+    return WriteResult::failed(libraryFilePath(kind), "");
 }
 
-RemoveResult RemoveFromSaveFile(LibraryKind kind, Messages& messages)
+RemoveResult RemoveFromSaveFile(LibraryKind kind, Messages& messages, WriteResult* failure)
 {
     switch (kind) {
-    case LibraryKind::Materials: return remove(kind, materialList, currentMaterial.name, messages);
-    case LibraryKind::Holes: return remove(kind, holeList, currentHole.name, messages);
-    case LibraryKind::Bits: return remove(kind, bitList, gs.bitname, messages);
+    case LibraryKind::Materials: return remove(kind, materialList, currentMaterial.name, messages, failure);
+    case LibraryKind::Holes: return remove(kind, holeList, currentHole.name, messages, failure);
+    case LibraryKind::Bits: return remove(kind, bitList, gs.bitname, messages, failure);
     }
     return RemoveResult::CannotOpen;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/form.h"
+#include "settings/files.h"
 #include "settings/library_records.h"
 
 #include <initializer_list>
@@ -33,10 +34,12 @@ std::string libraryFilePath(LibraryKind kind);
 // list controls. False, leaving the list as it was, when the file cannot be opened.
 bool LoadSaveFile(LibraryKind kind, const std::vector<ListTarget>& targets = {});
 // Stores the current record of the kind, asking before it replaces a record of the same name.
-// False when the file cannot be written; the old file is then unchanged.
-bool AddToSaveFile(LibraryKind kind, Messages& messages);
-// Removes the record that has the current record's name, after asking.
-RemoveResult RemoveFromSaveFile(LibraryKind kind, Messages& messages);
+// False, with the file and the reason, when the file cannot be written; the old file is then
+// unchanged.
+WriteResult AddToSaveFile(LibraryKind kind, Messages& messages);
+// Removes the record that has the current record's name, after asking. On CannotOpen, failure
+// (when given) tells the file and the reason.
+RemoveResult RemoveFromSaveFile(LibraryKind kind, Messages& messages, WriteResult* failure = nullptr);
 
 // Library file images, with the line-end translation of text files: each LF byte of a record is
 // stored as CR LF; on reading CR LF gives LF, and bytes 26 that end the file are dropped.

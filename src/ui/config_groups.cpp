@@ -180,9 +180,17 @@ void spindleGroup(PageBuilder& b, int x, int y)
 
 void filePathsGroup(PageBuilder& b, int x, int y)
 {
-    b.groupBox("File Paths:", x, y, 392, 56);
+    b.groupBox("File Paths:", x, y, 258, 56);
     fields(b, {{"G-Code File:", GcodePath}, {"Job File:", JobPath}, {"Controller:", ControllerPath}},
-           x + kInset, y + kFirstRow, 54, 324);
+           x + kInset, y + kFirstRow, 54, 190);
+}
+
+// The machine's own rates, which a material whose rates are 0 cuts with.
+void feedRatesGroup(PageBuilder& b, int x, int y)
+{
+    b.groupBox("Feed Rates:", x, y, 130, 56);
+    fields(b, {{"Default Cut Rate:", DefaultCutRate}, {"Default Plunge Rate:", DefaultPlungeRate}},
+           x + kInset, y + kFirstRow, 86, 30);
 }
 
 } // namespace
@@ -199,4 +207,5 @@ void buildConfigGroups(PageBuilder& b)
     alignmentGroup(b, 406, 104);
     spindleGroup(b, 256, 172);
     filePathsGroup(b, 128, 245);
+    feedRatesGroup(b, 390, 245);
 }

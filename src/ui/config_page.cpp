@@ -5,6 +5,9 @@
 #include "ui/page_builder.h"
 #include "ui/page_tooltips.h"
 
+#include <QLabel>
+#include <QTabWidget>
+
 using namespace config;
 
 ConfigPage::ConfigPage(MainWindow& window) : logic_(form_, window.messages())
@@ -14,7 +17,8 @@ ConfigPage::ConfigPage(MainWindow& window) : logic_(form_, window.messages())
     applyTooltips(form_, PageId::Configurations);
     window.setPage(PageId::Configurations, page,
                    PageHooks{[this] { logic_.onShown(); }, [this] { return logic_.store(); }});
-    window.setConfigurationsStore([this] { logic_.store(); });
+    window.setConfigurationsStore([this] { return logic_.store(); });
+    placeNote(window);
 }
 
 QWidget* ConfigPage::build()
@@ -23,6 +27,17 @@ QWidget* ConfigPage::build()
     PageBuilder b(page, form_);
     buildConfigGroups(b);
     return page;
+}
+
+// The greeting of a new shop stands at the top, beside the tabs, where the page has no room.
+void ConfigPage::placeNote(MainWindow& window)
+{
+    auto* note = new QLabel;
+    note->setContentsMargins(8, 0, 8, 0);
+    note->setStyleSheet(QStringLiteral("font-weight: bold"));
+    note->hide();
+    form_.add(NewShopNote, note);
+    window.tabs()->setCornerWidget(note, Qt::TopRightCorner);
 }
 
 void ConfigPage::bind()

@@ -17,6 +17,7 @@ public:
 private:
     QWidget* build();
     void bind();
+    void placeNote(MainWindow& window);
 
     QtForm form_;
     CConfig logic_;

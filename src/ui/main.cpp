@@ -41,6 +41,6 @@ int main(int argc, char** argv)
         instance.setRaiseHandler(nullptr);
     };
     const MissingSettings missing =
-        choice == ShopChoice::Entered ? MissingSettings::WriteDefaults : MissingSettings::Refuse;
+        choice == ShopChoice::Entered ? MissingSettings::StarterShop : MissingSettings::Refuse;
     return runProgram(messages, std::string(workingDir.begin(), workingDir.end()), showWindow, missing);
 }

@@ -172,17 +172,28 @@ void MainWindow::onTabChanged(int index)
     if (page == shownPage_ || page == PageId::None)
         return;
     const PageId left = shownPage_;
-    const bool fieldRefused = !FocusLostQueue::instance().flush();
-    if (left != PageId::None && (fieldRefused || !mayLeave(left))) {
-        const QSignalBlocker blocker(tabs_);
-        tabs_->setCurrentIndex(pageNumber(left));
-        return;
+    if (left != PageId::None) {
+        // The page being left stays in view while it decides, so that no other page shows behind
+        // its messages.
+        showTab(left);
+        if (!FocusLostQueue::instance().flush() || !mayLeave(left))
+            return;
+        showTab(page);
     }
     activate(page);
 }
 
+void MainWindow::showTab(PageId page)
+{
+    const QSignalBlocker blocker(tabs_);
+    tabs_->setCurrentIndex(pageNumber(page));
+}
+
 bool MainWindow::mayLeave(PageId page)
 {
+    // Leaving Configurations brings the preview back before the page stores, refused or not.
+    if (page == PageId::Configurations)
+        preview_->setVisible(true);
     const auto& leaving = hooks(page).leaving;
     return !leaving || leaving();
 }
@@ -194,8 +205,6 @@ void MainWindow::activate(PageId page)
     enterPage(page);
     preview_->setVisible(page != PageId::Configurations);
     programPanel_->setSource(hooks(page).program);
-    if (page == PageId::Configurations)
-        configurationsShown_ = true;
     menu_->pageShown(page);
     if (const auto& shown = hooks(page).shown)
         shown();
@@ -231,8 +240,12 @@ void MainWindow::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    if (!closed_ && configurationsShown_ && storeConfigurations_)
-        storeConfigurations_();
+    // Configurations stores only while it is shown: once left, it was stored, and since then a Load
+    // may have changed the settings it would store again. A refused store keeps the window open.
+    if (!closed_ && shownPage_ == PageId::Configurations && storeConfigurations_ && !storeConfigurations_()) {
+        event->ignore();
+        return;
+    }
     closed_ = true;
     event->accept();
 }

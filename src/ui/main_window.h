@@ -43,8 +43,9 @@ public:
 
     // Puts a page's widget in place of its placeholder.
     void setPage(PageId page, QWidget* widget, PageHooks hooks);
-    // The Configurations page's store, run on closing when that page has been shown.
-    void setConfigurationsStore(std::function<void()> store) { storeConfigurations_ = std::move(store); }
+    // The Configurations page's store, run on closing while that page is shown; a refusal keeps
+    // the window open on the page.
+    void setConfigurationsStore(std::function<bool()> store) { storeConfigurations_ = std::move(store); }
     // The buttons of a cutting page that File's actions press.
     void setFileButtons(PageId page, FileButtons buttons) { fileButtons_[static_cast<size_t>(pageNumber(page))] = buttons; }
     QAbstractButton* fileButton(PageId page, FileAction action) const;
@@ -79,6 +80,7 @@ protected:
 
 private:
     void onTabChanged(int index);
+    void showTab(PageId page);
     bool mayLeave(PageId page);
     void activate(PageId page);
     PageHooks& hooks(PageId page) { return hooks_[static_cast<size_t>(pageNumber(page))]; }
@@ -99,9 +101,8 @@ private:
     ProgramPanel* programPanel_ = nullptr;
     std::array<PageHooks, kPageCount> hooks_;
     std::array<FileButtons, kPageCount> fileButtons_;
-    std::function<void()> storeConfigurations_;
+    std::function<bool()> storeConfigurations_;
     PageId startPage_;
     PageId shownPage_ = PageId::None;
-    bool configurationsShown_ = false;
     bool closed_ = false;
 };

@@ -57,6 +57,11 @@ void PreviewPaneWidget::paintEvent(QPaintEvent*)
     // pane paints opaque, so a frame left out of a paint is never drawn at all.
     if (previewView().pane() == this && previewView().hasImage() && !image_.isNull())
         painter.drawImage(client.topLeft(), image_, QRect(QPoint(0, 0), client.size()));
+    // A drawing cut short by a failed write says so rather than passing for the whole job.
+    const std::string& failure = drawList().failure();
+    if (!failure.empty())
+        painter.drawText(client.adjusted(8, 8, -8, -8), Qt::AlignBottom | Qt::AlignHCenter | Qt::TextWrapAnywhere,
+                         QString::fromStdString(kDrawingFailed + failure));
     drawFrame(&painter);
 }
 

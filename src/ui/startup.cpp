@@ -3,6 +3,7 @@
 #include "platform/messages.h"
 #include "settings/ini_file.h"
 #include "settings/settings.h"
+#include "settings/starter_shop.h"
 #include "ui/config_page.h"
 #include "ui/main_window.h"
 #include "ui/manual_page.h"
@@ -17,7 +18,8 @@
 
 QString windowTitle()
 {
-    return toQt(gs.appname) + QLatin1Char(' ') + QLatin1String(kVersion);
+    const QString name = gs.appname.empty() ? QStringLiteral("Korvanta") : toQt(gs.appname);
+    return name + QLatin1Char(' ') + QLatin1String(kVersion);
 }
 
 QIcon chooseWindowIcon()
@@ -36,9 +38,10 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
     setStartValues(workingDir);
     bool settingsRead = ReadIniFile(messages);
     std::error_code error;
-    if (!settingsRead && missing == MissingSettings::WriteDefaults && !std::filesystem::exists(iniFilePath(), error) &&
-        !error)
-        settingsRead = WriteIniFile(messages) && ReadIniFile(messages); // as the second start would
+    const bool newShop = !settingsRead && missing == MissingSettings::StarterShop &&
+                         !std::filesystem::exists(iniFilePath(), error) && !error;
+    if (newShop)
+        settingsRead = makeStarterShop(messages) && ReadIniFile(messages); // as the second start would
 
     const QIcon icon = chooseWindowIcon();
     if (!settingsRead) {
@@ -49,6 +52,8 @@ int runProgram(Messages& messages, const std::string& workingDir, const RunWindo
         ManualPage manual(window);
         RailsPage rails(window);
         ConfigPage configurations(window);
+        if (newShop)
+            configurations.logic().greetNewShop();
         restoreWindowGeometry(window);
         runWindow(window);
         storeWindowGeometry(window);

@@ -11,7 +11,7 @@
 class MainWindow;
 class Messages;
 
-// "<application name> <version>"; an empty name leaves the leading space.
+// "<application name> <version>"; without a name of its own the program is called Korvanta.
 QString windowTitle();
 // The icon named by the settings when it loads, none when it does not, else the built-in one.
 QIcon chooseWindowIcon();
@@ -20,9 +20,9 @@ QIcon chooseWindowIcon();
 using RunWindow = std::function<void(MainWindow&)>;
 
 // What start-up does in a folder that holds no settings file: refuse, so that the ending writes
-// the defaults for the next start, or write the defaults and go on at once. A shop folder named on
-// the command line is the user's own, often new, so it goes on.
-enum class MissingSettings { Refuse, WriteDefaults };
+// the defaults for the next start, or make a starter shop there and open it on Configurations. A
+// shop folder named on the command line is the user's own, often new, so it gets a starter shop.
+enum class MissingSettings { Refuse, StarterShop };
 
 // Start-up after the single-instance check, and the ending: the start values, the settings
 // file, the main window on the last page shown (not when the settings could not be read), and

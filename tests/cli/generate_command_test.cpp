@@ -6,10 +6,12 @@
 #include "support/gcode_fixture.h"
 #include "support/golden.h"
 #include "support/run_process.h"
+#include "support/small_file_system.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace {
 
@@ -170,7 +172,8 @@ TEST_F(GenerateCommandTest, FailuresSayWhyAndExitWithOne)
         {"generate foreign.tap --out t.tap", "Error Loading foreign.tap.\nFile Not Created with Korvanta Software.\n"},
         {"generate gate.tap --out t.tap", "Error Loading gate.tap.\nFile Not Created with Korvanta Software.\n"},
         {"generate broken.tap --out t.tap", "Error reading " + home.file("broken.tap") + "\nLoad Failed\n"},
-        {"generate source.tap --out missing/t.tap", "Please check the path under the configuration tab\n"},
+        {"generate source.tap --out missing/t.tap",
+         "Please check the path under the configuration tab\n" + home.file("missing") + " : No such file or directory\n"},
         {"generate source.tap --home nowhere --out t.tap", "Unable to read KORVANTA.INI file.\n"},
     };
     for (const Case& c : cases) {
@@ -207,4 +210,18 @@ TEST_F(GenerateCommandTest, Usage)
         EXPECT_EQ(generate(wrong), 2) << wrong;
         EXPECT_NE(errors().find("Usage:"), std::string::npos) << wrong;
     }
+}
+
+TEST_F(GenerateCommandTest, OnAFullDiskTheTargetIsNamedWithTheReasonAndKept)
+{
+    SmallFileSystem disk;
+    SKIP_WITHOUT_SMALL_FILE_SYSTEM(disk);
+    std::ofstream(disk.file("t.tap")) << "old program";
+    disk.fill();
+    EXPECT_EQ(generate("generate source.tap --out " + quoted(disk.file("t.tap"))), 1);
+    EXPECT_EQ(errors(), "Please check the path under the configuration tab\n" + disk.file("t.tap") +
+                            " : No space left on device\n");
+    std::string kept;
+    readWholeFile(disk.file("t.tap"), kept);
+    EXPECT_EQ(kept, "old program");
 }

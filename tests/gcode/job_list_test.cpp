@@ -38,5 +38,6 @@ TEST_F(JobListTest, UnwritableFolderIsReported)
 {
     gs.autopath = home.file("missing");
     EXPECT_FALSE(writeJobList(1, messages));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
+                                                         home.file("missing/jobs.tap") + " : No such file or directory"});
 }

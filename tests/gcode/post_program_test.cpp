@@ -202,7 +202,8 @@ TEST_F(PostProgramTest, FailedWriteReportsAndKeepsTheOldProgram)
     home.write("Post.tap", "old");
     std::filesystem::create_directories(home.file("Post.tap.korvanta-tmp/blocked"));
     EXPECT_FALSE(writePostProgram(job, 1, messages));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab"});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
+                                                         home.file("Post.tap") + " : Is a directory"});
     EXPECT_EQ(home.read("Post.tap"), "old");
 
     gs.path = home.file("missing");

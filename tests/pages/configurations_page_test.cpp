@@ -5,13 +5,16 @@
 #include "settings/files.h"
 #include "settings/ini_file.h"
 #include "settings/library_files.h"
+#include "settings/numbers.h"
 #include "settings/settings.h"
 #include "support/page_fixture.h"
+#include "support/small_file_system.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <functional>
+#include <random>
 
 using namespace config;
 
@@ -47,6 +50,13 @@ protected:
 
     CConfig page{form, messages};
 };
+
+std::string readOrEmpty(const std::string& path)
+{
+    std::string bytes;
+    readWholeFile(path, bytes);
+    return bytes;
+}
 
 } // namespace
 
@@ -94,11 +104,13 @@ TEST_F(ConfigurationsPageTest, LeavingRefusesWhatNoProgramCanBeWrittenWith)
     std::filesystem::create_directory(home.file("korvanta.ini.tmp"));
     std::filesystem::remove(home.file("korvanta.ini"));
     std::filesystem::create_directory(home.file("korvanta.ini"));
-    EXPECT_EQ(leaving(), "Unable to write to Korvanta.ini File.") << "the settings file cannot be written";
+    EXPECT_EQ(leaving(), "Unable to write to Korvanta.ini File.\n" + home.file("korvanta.ini") + " : Is a directory")
+        << "the settings file cannot be written";
 }
 
 TEST_F(ConfigurationsPageTest, StoredSettingsComeBackAfterARestart)
 {
+    const InFolder shop(home.path());
     form.setText(GcodePath, "");
     form.setText(JobPath, "");
     form.setText(ControllerPath, "/Shop/Ctl");
@@ -110,9 +122,17 @@ TEST_F(ConfigurationsPageTest, StoredSettingsComeBackAfterARestart)
     form.setChecked(HomesTop, false);
     gs.iconpath = "/shop/icon.ico";
     gs.iconpathset = true;
-    ASSERT_EQ(leaving(), "");
+    messages.clear();
+    messages.answerNext(false);
+    messages.answerNext(false);
+    ASSERT_TRUE(page.store());
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{"The folder " + absolutePath("C:\\Qelmar") + " does not exist. Make it?",
+                                        "The folder " + absolutePath("C:\\Qelmar\\AutoRun") + " does not exist. Make it?"}))
+        << "Cancel stores the folder as it is";
     EXPECT_EQ(gs.path, "C:\\Qelmar") << "an empty folder is the default";
     EXPECT_EQ(gs.autopath, "C:\\Qelmar\\AutoRun");
+    EXPECT_EQ(form.text(GcodePath), "C:\\Qelmar") << "and the field shows what was stored";
 
     resetSettings();
     homeDir = home.path();
@@ -218,4 +238,251 @@ TEST_F(ConfigurationsPageTest, ARunLeavesItsHoleTypeOnThePage)
     show();
     EXPECT_EQ(form.text(HoleName), "RAIL 4X1.5");
     EXPECT_EQ(form.text(HoleRadius), "0.500");
+}
+
+// A text the page cannot store is refused when the page is left, with the field's message and the
+// focus, and nothing is written; the settings file keeps what was last stored.
+TEST_F(ConfigurationsPageTest, EveryNumberFieldRefusesWhatItCannotStore)
+{
+    struct Case {
+        ControlId field;
+        const char* text;
+        const char* message;
+    };
+    const char* const kHeadsRange = "Number of Heads must be a whole number from 1 to 4.";
+    const char* const kLoopRange = "Times to Loop must be a whole number from 1 to 12.";
+    const char* const kDefaultCut = "Default Cut Rate must be a whole number of 1 or more.";
+    const Case cases[] = {
+        {Depth, "0.5O", "Depth to cut at must be a number."},
+        {TimesToLoop, "-3", kLoopRange},
+        {TimesToLoop, "2.5", kLoopRange},
+        {TimesToLoop, "0", kLoopRange},
+        {TimesToLoop, "13", kLoopRange},
+        {Heads, "2.5", kHeadsRange},
+        {Heads, "0", kHeadsRange},
+        {Heads, "5", kHeadsRange},
+        {LeadIn, "1/8", "Lead in radius must be a positive number."},
+        {Exit, "-0.1", "Exit radius must be a positive number."},
+        {Clearance, "-1", "Clearance height must be a positive number."},
+        {DefaultCutRate, "", kDefaultCut},
+        {DefaultCutRate, "0", kDefaultCut},
+        {DefaultCutRate, "12.5", kDefaultCut},
+        {DefaultCutRate, "99999999", kDefaultCut},
+        {DefaultPlungeRate, "-30", "Default Plunge Rate must be a whole number of 1 or more."},
+        {positionX(1), "two", "Fixture positions must be numbers."},
+        {FixtureY, "-40", "Fixture position Y must be a positive number."},
+        {EndX, "1,5", "Ending position X must be a number."},
+        {EndY, "y", "Ending position Y must be a number."},
+        {TableLowX, "-1", "Table Low X must be a positive number."},
+        {TableLowY, "-1", "Table Low Y must be a positive number."},
+        {TableHighX, "4 8", "Table High X must be a positive number."},
+        {TableHighY, "1e9", "Table High Y must be a positive number."},
+        {TableBorder, "-2", "Table Border must be a positive number."},
+        {CutRate, "-1", "Cutting Feed Rate Must be a Positive Number"},
+        {PlungeRate, "fast", "Plunge Feed Rate Must be a Positive Number"},
+        {MaterialLength, "96in", "Material length must be a positive number."},
+        {HoleRadius, "-0.25", "Hole radius must be a positive number."},
+        {BitDiameter, "1/4", "Bit Diameter must be a positive number."},
+    };
+    const std::string stored = home.read("korvanta.ini");
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.field) + " \"" + c.text + "\"");
+        useExampleMachine();
+        MemoryForm fresh;
+        CConfig other{fresh, messages};
+        other.onShown();
+        fresh.setText(c.field, c.text);
+        messages.clear();
+        EXPECT_FALSE(other.store());
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{c.message});
+        EXPECT_EQ(fresh.focused(), c.field);
+        EXPECT_EQ(fresh.text(c.field), c.text) << "the field keeps what was typed, to be mended";
+        EXPECT_EQ(home.read("korvanta.ini"), stored);
+    }
+    EXPECT_EQ(gs.depth, 0.75f) << "nothing of a refused page reaches the settings";
+
+    page.onVariableClicked();
+    form.setText(Maximum, "0.8x");
+    EXPECT_EQ(leaving(), "Maximum Depth must be a positive number equal to or greater than Minimum Depth.");
+}
+
+TEST_F(ConfigurationsPageTest, TheDefaultFeedRatesAreShownAndStored)
+{
+    EXPECT_EQ(form.text(DefaultCutRate), "120");
+    EXPECT_EQ(form.text(DefaultPlungeRate), "30");
+    form.setText(DefaultCutRate, "150");
+    form.setText(DefaultPlungeRate, "40");
+    effectiveCutFeed = kUnsetCount;
+    ASSERT_EQ(leaving(), "");
+    EXPECT_EQ(effectiveCutFeed, 150) << "a job without a material rate cuts at the default";
+    resetSettings();
+    homeDir = home.path();
+    ASSERT_TRUE(ReadIniFile(messages));
+    EXPECT_EQ(gs.cutfeed, 150);
+    EXPECT_EQ(gs.plungefeed, 40);
+}
+
+// Only a count the page can store is taken as Times to Loop is left.
+TEST_F(ConfigurationsPageTest, LeavingTimesToLoopTakesOnlyACountItCanStore)
+{
+    for (const char* text : {"-3", "2.5", "0", "13"}) {
+        form.setText(TimesToLoop, text);
+        page.onTimesToLoopCommitted();
+        EXPECT_EQ(gs.cutatonce, 1) << text;
+    }
+}
+
+TEST_F(ConfigurationsPageTest, ARefusedLibraryNameKeepsWhatWasTyped)
+{
+    struct Section {
+        ControlId name;
+        std::vector<ControlId> fields;
+        void (CConfig::*save)();
+    };
+    const Section sections[] = {
+        {MaterialName,
+         {MaterialLength, MaterialWidth, MaterialHeight, MaterialThickness, CutRate, PlungeRate},
+         &CConfig::onMaterialSaveClicked},
+        {HoleName, {HoleLength, HoleWidth, HoleRadius}, &CConfig::onHoleSaveClicked},
+        {BitName, {BitDiameter}, &CConfig::onBitSaveClicked},
+    };
+    for (const Section& s : sections) {
+        for (const char* name : {"5\" Vinyl Post 96", ""}) {
+            form.setText(s.name, name);
+            for (ControlId field : s.fields)
+                form.setText(field, "4.5");
+            messages.clear();
+            (page.*s.save)();
+            ASSERT_EQ(messages.texts().size(), 1u) << name;
+            EXPECT_EQ(form.focused(), s.name);
+            EXPECT_EQ(form.text(s.name), name);
+            for (ControlId field : s.fields)
+                EXPECT_EQ(form.text(field), "4.5") << "field " << field << " after the name \"" << name << "\"";
+        }
+    }
+}
+
+TEST_F(ConfigurationsPageTest, AMissingFolderIsOfferedToBeMade)
+{
+    const std::string programs = home.file("programs");
+    form.setText(GcodePath, programs);
+    messages.answerNext(false);
+    ASSERT_TRUE(page.store()) << "Cancel stores the folder as it is";
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"The folder " + programs + " does not exist. Make it?"});
+    EXPECT_FALSE(home.exists("programs"));
+
+    messages.clear();
+    ASSERT_TRUE(page.store());
+    EXPECT_TRUE(std::filesystem::is_directory(programs)) << "OK makes it";
+
+    home.write("a file", "");
+    form.setText(JobPath, home.file("a file/jobs"));
+    messages.clear();
+    EXPECT_FALSE(page.store());
+    EXPECT_EQ(messages.texts().back(), "Unable to make the folder.\n" + home.file("a file/jobs") + " : Not a directory");
+    EXPECT_EQ(form.focused(), JobPath);
+}
+
+TEST_F(ConfigurationsPageTest, ANewShopIsGreetedUntilThePageIsStored)
+{
+    EXPECT_FALSE(form.visible(NewShopNote));
+    page.greetNewShop();
+    EXPECT_TRUE(form.visible(NewShopNote));
+    EXPECT_EQ(form.caption(NewShopNote), "A new shop: set up your machine, then lay out a job.");
+    form.setText(Clearance, "");
+    EXPECT_EQ(leaving(), "Clearance height can not be blank");
+    EXPECT_TRUE(form.visible(NewShopNote));
+    form.setText(Clearance, "0.5");
+    EXPECT_EQ(leaving(), "");
+    EXPECT_FALSE(form.visible(NewShopNote));
+}
+
+// What the page shows is what it stores: a shop shown and stored again without an edit writes
+// the same settings file, whatever the shop.
+TEST_F(ConfigurationsPageTest, EveryRandomShopIsStoredAsItIsShown)
+{
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE("seed " + std::to_string(seed));
+    std::mt19937 random(seed);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    // A length as the page reads its "%.3f" text.
+    const auto length = [&](int low, int high) { return leadingFloat(formatFixed(pick(low, high) / 1000.0, 3)); };
+    for (int shop = 0; shop < 40; ++shop) {
+        gs.heads = pick(1, 4);
+        gs.headchars = std::string("ZABCUVW").substr(static_cast<size_t>(pick(0, 7 - gs.heads)), static_cast<size_t>(gs.heads));
+        for (int k = 1; k <= kMaxHeads; ++k) {
+            gs.headOn(k) = "M3." + std::to_string(pick(0, 9));
+            gs.headOff(k) = "M5." + std::to_string(pick(0, 9));
+        }
+        const bool half = pick(0, 1) == 1;
+        gs.bitname = half ? "1/2" : "1/4";
+        gs.bit = half ? 0.5f : 0.25f;
+        gs.cutatonce = pick(1, 12);
+        for (float& x : gs.spos)
+            x = pick(0, 5) == 0 ? kUnsetLength : length(-50000, 150000);
+        gs.startpos.y = length(0, 120000);
+        gs.endpos = {length(-10000, 48000), length(-10000, 120000)};
+        gs.cutstyle = pick(0, 1);
+        gs.depth = length(1, 2000);
+        gs.maxdepth = gs.depth + length(0, 1000);
+        gs.leadin = length(1, 500);
+        gs.exit = length(0, 500);
+        gs.clearance = length(0, 3000);
+        gs.cutfeed = pick(1, 600);
+        gs.plungefeed = pick(1, 600);
+        gs.table = {length(0, 1000), length(0, 1000), length(0, 96000), length(0, 240000), length(0, 5000)};
+        gs.autozoom = pick(0, 1);
+        gs.start = pick(0, 1);
+        gs.direction = pick(0, 1);
+        gs.autoexit = pick(0, 1);
+        gs.alignment = pick(1, 3);
+        gs.toolnumber.clear();
+        // An empty folder is stored as the default one, which the field then shows.
+        gs.controlpath = home.path();
+        gs.lastpage = 3;
+        ASSERT_TRUE(WriteIniFile(messages));
+        const std::string written = home.read("korvanta.ini");
+        MemoryForm fresh;
+        CConfig other{fresh, messages};
+        enterPage(PageId::Configurations);
+        other.onShown();
+        messages.clear();
+        ASSERT_TRUE(other.store()) << messages.texts().front();
+        ASSERT_EQ(home.read("korvanta.ini"), written) << "shop " << shop;
+    }
+}
+
+// The shop's files on a full disk: each refusal names the file and the reason, and every file
+// keeps what it held.
+TEST_F(ConfigurationsPageTest, OnAFullDiskTheSettingsAndLibrariesNameTheFileAndKeepTheirBytes)
+{
+    SmallFileSystem disk;
+    SKIP_WITHOUT_SMALL_FILE_SYSTEM(disk);
+    homeDir = disk.path();
+    ASSERT_TRUE(WriteIniFile(messages));
+    writeShopLibraries();
+    show();
+    const std::string ini = readOrEmpty(disk.file("korvanta.ini"));
+    const std::string materials = readOrEmpty(disk.file("materials.sav"));
+    disk.fill();
+
+    form.setText(Clearance, "0.625");
+    EXPECT_EQ(leaving(), "Unable to write to Korvanta.ini File.\n" + disk.file("korvanta.ini") + " : No space left on device");
+    EXPECT_EQ(readOrEmpty(disk.file("korvanta.ini")), ini);
+
+    form.setText(MaterialName, "Oak 6x6");
+    for (ControlId field : {MaterialLength, MaterialWidth, MaterialHeight})
+        form.setText(field, "6");
+    messages.clear();
+    page.onMaterialSaveClicked();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Can not open posts save file.\n" + disk.file("materials.sav") +
+                                                         " : No space left on device"});
+    EXPECT_EQ(readOrEmpty(disk.file("materials.sav")), materials);
+
+    pick(MaterialName, "VINYL", &CConfig::onMaterialSelected);
+    messages.clear();
+    page.onMaterialDeleteClicked();
+    EXPECT_EQ(messages.texts().back(), "Can not open materials save file.\n" + disk.file("materials.sav") +
+                                           " : No space left on device");
+    EXPECT_EQ(readOrEmpty(disk.file("materials.sav")), materials);
 }

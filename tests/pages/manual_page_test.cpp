@@ -109,6 +109,14 @@ TEST_F(ManualPageTest, RunWritesTheProgramThenTheJobList)
     selectRow(0, 1);
     page.onRemoveClicked(0);
     messages.clear();
+    // Both folders are checked before anything is written.
+    gs.autopath = home.file("missing");
+    page.runManual();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
+                                                         home.file("missing") + " : No such file or directory"});
+    EXPECT_FALSE(home.exists("ManualPost.tap"));
+    gs.autopath = home.path();
+    messages.clear();
     page.runManual();
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
     EXPECT_EQ(filename, "ManualPost.tap");

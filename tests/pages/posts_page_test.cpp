@@ -9,8 +9,11 @@
 #include "settings/settings.h"
 #include "setupfile/current_tap_file.h"
 #include "support/page_fixture.h"
+#include "support/small_file_system.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 using namespace posts;
 
@@ -65,6 +68,13 @@ protected:
 
     CAutomatic page{form, messages, dialogs, window};
 };
+
+std::string readOrEmpty(const std::string& path)
+{
+    std::string bytes;
+    readWholeFile(path, bytes);
+    return bytes;
+}
 
 } // namespace
 
@@ -315,15 +325,24 @@ TEST_F(PostsPageTest, AHugeCountAnswersAtOnce)
     EXPECT_EQ(form.text(Holes), "99999998");
 }
 
-TEST_F(PostsPageTest, RunLeavesTheJobListAloneWhenTheProgramCannotBeWritten)
+// Both folders are checked before anything is written: a refused Run leaves both files as they were.
+TEST_F(PostsPageTest, RunWithAFolderMissingNamesItAndWritesNothing)
 {
     layOutExample();
     home.write("jobs.tap", "old list");
-    gs.path = home.file("missing");
-    page.onRunClicked();
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab"});
-    EXPECT_EQ(home.read("jobs.tap"), "old list");
-    EXPECT_EQ(window.minimized, 0);
+    home.write("Post.tap", "old program");
+    for (std::string* folder : {&gs.path, &gs.autopath}) {
+        const std::string kept = *folder;
+        *folder = home.file("missing");
+        messages.clear();
+        page.onRunClicked();
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
+                                                             home.file("missing") + " : No such file or directory"});
+        EXPECT_EQ(home.read("jobs.tap"), "old list");
+        EXPECT_EQ(home.read("Post.tap"), "old program");
+        EXPECT_EQ(window.minimized, 0);
+        *folder = kept;
+    }
 }
 
 TEST_F(PostsPageTest, SaveChecksBothSidesThenAsksForTheFile)
@@ -519,4 +538,33 @@ TEST_F(PostsPageTest, PendingLoadIsTakenWhenShown)
     EXPECT_FALSE(loadPending);
     EXPECT_EQ(form.text(CurrentTapFile), joinPath(home.path(), "Post2.tap"));
     EXPECT_EQ(form.text(Distance), "6.000");
+}
+
+// A full disk is found only as the file is written: the file and the reason are named and the
+// old file is kept byte for byte. A folder that takes no changes is refused before anything is written.
+TEST_F(PostsPageTest, RunOnAFullDiskOrAReadOnlyFolderNamesTheFileAndKeepsTheOldOne)
+{
+    layOutExample();
+    const std::string check = "Please check the path under the configuration tab\n";
+    for (std::string* folder : {&gs.path, &gs.autopath}) {
+        const char* file = folder == &gs.path ? "Post.tap" : "jobs.tap";
+        SmallFileSystem disk;
+        SKIP_WITHOUT_SMALL_FILE_SYSTEM(disk);
+        const std::string kept = *folder;
+        *folder = disk.path();
+        std::ofstream(disk.file(file)) << "old " << file;
+        disk.fill();
+        messages.clear();
+        page.onRunClicked();
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{check + disk.file(file) + " : No space left on device"});
+        EXPECT_EQ(home.read("jobs.tap"), "") << "the job list never names a program that was not written";
+        EXPECT_EQ(readOrEmpty(disk.file(file)), std::string("old ") + file);
+        EXPECT_EQ(window.minimized, 0);
+
+        ASSERT_TRUE(disk.makeReadOnly());
+        messages.clear();
+        page.onRunClicked();
+        EXPECT_EQ(messages.texts(), std::vector<std::string>{check + disk.path() + " : Read-only file system"});
+        *folder = kept;
+    }
 }

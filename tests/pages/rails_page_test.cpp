@@ -167,3 +167,15 @@ TEST_F(RailsPageTest, AHandedOverFileIsLaidOutOnce)
     page.onShown();
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Hole is the same width as material"});
 }
+
+// Both folders are checked before anything is written.
+TEST_F(RailsPageTest, RunWithTheJobFolderMissingWritesNoProgram)
+{
+    layOut();
+    gs.autopath = home.file("missing");
+    page.runRails();
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
+                                                         home.file("missing") + " : No such file or directory"});
+    EXPECT_FALSE(home.exists("Rail.tap"));
+    EXPECT_EQ(window.minimized, 0);
+}

@@ -2,6 +2,8 @@
 
 #include "preview/preview_state.h"
 #include "settings/settings.h"
+#include "settings/files.h"
+#include "support/small_file_system.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -114,3 +116,31 @@ TEST(TruncateToInt, SaturatesInsteadOfOverflowing)
 }
 
 } // namespace
+
+// The draw list is a scratch file rewritten at every redraw: a failed write is named with its
+// reason, and only the records that reached the file are counted, so the preview never reads
+// past them.
+TEST_F(DrawListTest, AFailedWriteIsNamedAndOnlyWholeRecordsCount)
+{
+    list.setFolder(home.file("gone"));
+    list.Restart();
+    EXPECT_EQ(list.failure(), joinPath(home.file("gone"), "fdraw.tmp") + " : No such file or directory");
+    list.AddRecord(kLine, 1, {0, 0, 0, 0}, {1, 1, 0, 0});
+    EXPECT_EQ(list.GetCount(), 0);
+
+    SmallFileSystem disk;
+    SKIP_WITHOUT_SMALL_FILE_SYSTEM(disk);
+    list.setFolder(disk.path());
+    list.Restart();
+    EXPECT_EQ(list.failure(), "");
+    list.AddRecord(kLine, 1, {0, 0, 0, 0}, {1, 1, 0, 0});
+    disk.fill();
+    for (int i = 0; i < 400; ++i)
+        list.AddRecord(kLine, 1, {0, 0, 0, 0}, {2, 2, 0, 0});
+    EXPECT_EQ(list.failure(), disk.file("fdraw.tmp") + " : No space left on device");
+    EXPECT_GE(list.GetCount(), 1);
+    DrawRecord r;
+    list.RewindForReplay();
+    for (int i = 0; i < list.GetCount(); ++i)
+        EXPECT_TRUE(list.ReadRecord(i, r)) << i;
+}

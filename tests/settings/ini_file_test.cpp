@@ -302,7 +302,8 @@ TEST_F(IniFileTest, FailedWriteLeavesTheOldFileAndSaysSo)
     std::filesystem::create_directory(home.file("korvanta.ini.korvanta-tmp"));
     std::filesystem::create_directory(home.file("korvanta.ini.korvanta-tmp/blocked"));
     EXPECT_FALSE(WriteIniFile(messages));
-    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Unable to write to Korvanta.ini File."});
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Unable to write to Korvanta.ini File.\n" +
+                                                         home.file("korvanta.ini") + " : Is a directory"});
     EXPECT_EQ(home.read(kIniFileName), "heads=2\n");
 
     homeDir = home.file("no such folder");

@@ -51,6 +51,17 @@ bool TempDir::exists(const std::string& name) const
     return fs::exists(file(name));
 }
 
+InFolder::InFolder(const std::string& folder) : started_(fs::current_path().string())
+{
+    fs::current_path(folder);
+}
+
+InFolder::~InFolder()
+{
+    std::error_code ignored;
+    fs::current_path(started_, ignored);
+}
+
 void HomeDirTest::SetUp()
 {
     resetProcessState();

@@ -24,6 +24,19 @@ private:
     std::string path_;
 };
 
+// Runs in the given folder while it lives, as the program runs in its shop folder, where relative
+// folders are made; the folder before it is current again afterwards.
+class InFolder {
+public:
+    explicit InFolder(const std::string& folder);
+    ~InFolder();
+    InFolder(const InFolder&) = delete;
+    InFolder& operator=(const InFolder&) = delete;
+
+private:
+    std::string started_;
+};
+
 // Every test starts from a fresh process's state in a home folder of its own, and leaves none of
 // its own behind.
 class HomeDirTest : public ::testing::Test {

@@ -3,6 +3,7 @@
 #include "ui/config_page.h"
 
 #include "platform/recording_messages.h"
+#include "settings/ini_file.h"
 #include "support/page_fixture.h"
 #include "ui/main_window.h"
 #include "ui/posts_page.h"
@@ -10,6 +11,7 @@
 
 #include <QAbstractButton>
 #include <QGroupBox>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -79,8 +81,33 @@ TEST_F(ConfigPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
     window.showPage(PageId::Posts);
     EXPECT_EQ(window.currentPage(), PageId::Configurations) << "a refused store keeps the page";
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Lead in radius can not be blank"});
-    EXPECT_FALSE(window.previewFrame()->isVisible());
+    EXPECT_TRUE(window.previewFrame()->isVisible()) << "leaving brings the preview back, refused or not";
     form.setText(LeadIn, "0.25");
     window.showPage(PageId::Posts);
     EXPECT_EQ(window.currentPage(), PageId::Posts);
+}
+
+// Close stores the shown Configurations page first; a refusal keeps the window open on the page
+// and the settings file as last stored.
+TEST_F(ConfigPageWidgetTest, CloseWithARefusedFieldKeepsTheWindowOpenAndTheSettingsFile)
+{
+    ASSERT_TRUE(WriteIniFile(messages));
+    const std::string stored = home.read("korvanta.ini");
+    MainWindow window("", PageId::Configurations, QIcon(), messages);
+    PostsPage posts(window);
+    ConfigPage configurations(window);
+    ASSERT_TRUE(showActive(window));
+    ASSERT_EQ(window.currentPage(), PageId::Configurations);
+    configurations.form().setText(Clearance, "");
+    messages.clear();
+    window.closeButton()->click();
+    EXPECT_TRUE(window.isVisible()) << "a refused store keeps the window open";
+    EXPECT_EQ(window.currentPage(), PageId::Configurations);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Clearance height can not be blank"});
+    EXPECT_EQ(home.read("korvanta.ini"), stored);
+
+    configurations.form().setText(Clearance, "0.625");
+    window.closeButton()->click();
+    EXPECT_FALSE(window.isVisible());
+    EXPECT_NE(home.read("korvanta.ini").find("clearance=0.625 "), std::string::npos);
 }

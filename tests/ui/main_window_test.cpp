@@ -26,8 +26,9 @@ protected:
         for (int page = 0; page < kPageCount; ++page) {
             PageHooks hooks;
             hooks.shown = [this, page] { events.push_back("shown " + std::to_string(page)); };
-            hooks.leaving = [this, page] {
+            hooks.leaving = [this, page, &window] {
                 events.push_back("left " + std::to_string(page));
+                tabWhileLeaving = window.tabs()->currentIndex();
                 return page != refusingPage;
             };
             window.setPage(pageFromNumber(page), new QWidget, hooks);
@@ -37,6 +38,8 @@ protected:
     RecordingMessages messages;
     std::vector<std::string> events;
     int refusingPage = -1;
+    // The tab in view while a page decides whether it may be left.
+    int tabWhileLeaving = -1;
 };
 
 TEST_F(MainWindowTest, FourTabsInOrderACloseButtonAndThePreviewAtItsPlace)
@@ -95,34 +98,42 @@ TEST_F(MainWindowTest, APageThatRefusesToBeLeftStaysShown)
     window.show();
     refusingPage = 3;
     window.tabs()->setCurrentIndex(0);
+    EXPECT_EQ(tabWhileLeaving, 3) << "no other page shows behind the refusal";
     EXPECT_EQ(window.currentPage(), PageId::Configurations);
     EXPECT_EQ(window.tabs()->currentIndex(), 3);
-    EXPECT_FALSE(window.previewFrame()->isVisible()) << "the preview stays off the refusing page";
+    EXPECT_TRUE(window.previewFrame()->isVisible()) << "leaving Configurations brings the preview back";
     EXPECT_EQ(gs.lastpage, 3);
     EXPECT_EQ(events.back(), "left 3");
 }
 
-TEST_F(MainWindowTest, ClosingStoresConfigurationsOnlyWhenItWasShown)
+// Once left, Configurations was stored; a Load may have changed the settings since.
+TEST_F(MainWindowTest, ClosingStoresConfigurationsOnlyWhileItIsShownAndARefusalKeepsTheWindowOpen)
 {
     int stores = 0;
+    bool storeSucceeds = true;
     {
         MainWindow window("", PageId::Posts, QIcon(), messages);
-        window.setConfigurationsStore([&] { ++stores; });
+        window.setConfigurationsStore([&] { ++stores; return true; });
         window.show();
-        window.showPage(PageId::Manual);
+        window.showPage(PageId::Configurations);
+        window.showPage(PageId::Posts);
         window.closeButton()->click();
         EXPECT_FALSE(window.isVisible());
     }
     EXPECT_EQ(stores, 0);
     {
-        MainWindow window("", PageId::Posts, QIcon(), messages);
-        window.setConfigurationsStore([&] { ++stores; });
+        MainWindow window("", PageId::Configurations, QIcon(), messages);
+        window.setConfigurationsStore([&] { ++stores; return storeSucceeds; });
         window.show();
-        window.showPage(PageId::Configurations);
-        window.showPage(PageId::Posts);
+        storeSucceeds = false;
+        window.closeButton()->click();
+        EXPECT_TRUE(window.isVisible()) << "a refused store keeps the window open";
+        EXPECT_EQ(window.currentPage(), PageId::Configurations);
+        storeSucceeds = true;
         window.closeWindow();
+        EXPECT_FALSE(window.isVisible());
     }
-    EXPECT_EQ(stores, 1);
+    EXPECT_EQ(stores, 2);
 }
 
 TEST_F(MainWindowTest, TheFieldBeingEditedIsCheckedBeforeItsPageIsLeft)

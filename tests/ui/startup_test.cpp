@@ -7,9 +7,12 @@
 #include "ui_test_support.h"
 
 #include <QImage>
+#include <QLabel>
+#include <QTabWidget>
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <optional>
 
 namespace {
@@ -25,6 +28,8 @@ protected:
             shownPage = window.currentPage();
             title = window.windowTitle().toStdString();
             previewShown = window.previewFrame()->isVisible();
+            const auto* note = qobject_cast<QLabel*>(window.tabs()->cornerWidget(Qt::TopRightCorner));
+            greeting = note && note->isVisible() ? note->text().toStdString() : "";
             window.close();
         }, missing);
     }
@@ -33,6 +38,7 @@ protected:
     std::optional<PageId> shownPage;
     std::string title;
     bool previewShown = false;
+    std::string greeting;
 };
 
 TEST_F(StartupTest, WithoutSettingsFileAMessageNoWindowAndACompleteFileAfterwards)
@@ -46,19 +52,22 @@ TEST_F(StartupTest, WithoutSettingsFileAMessageNoWindowAndACompleteFileAfterward
     EXPECT_EQ(homeDir, home.path());
 }
 
-TEST_F(StartupTest, AShopFolderWithoutSettingsStartsFromTheDefaultsAtOnce)
+TEST_F(StartupTest, AShopFolderWithoutSettingsGetsAStarterShopOpenOnConfigurations)
 {
-    run(MissingSettings::WriteDefaults);
-    EXPECT_TRUE(shownPage.has_value()) << "the window opens on the first start";
-    for (const std::string& text : messages.texts())
-        EXPECT_NE(text, "Unable to read KORVANTA.INI file.");
-    EXPECT_TRUE(home.exists("korvanta.ini"));
+    run(MissingSettings::StarterShop);
+    EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(shownPage, PageId::Configurations) << "the window opens on the first start";
+    EXPECT_EQ(greeting, "A new shop: set up your machine, then lay out a job.");
+    EXPECT_FALSE(previewShown);
+    EXPECT_NE(home.read("korvanta.ini").find("heads=1 "), std::string::npos);
+    for (const char* folder : {"tap", "jobs"})
+        EXPECT_TRUE(std::filesystem::is_directory(home.file(folder))) << folder;
 
     home.write("korvanta.ini", "spindle=7\r\n");
     messages.clear();
     shownPage.reset();
-    run(MissingSettings::WriteDefaults);
-    EXPECT_FALSE(shownPage.has_value()) << "a file that is there is never replaced by the defaults";
+    run(MissingSettings::StarterShop);
+    EXPECT_FALSE(shownPage.has_value()) << "a file that is there is never replaced by a starter shop";
     EXPECT_EQ(messages.texts().back(), "Unable to read KORVANTA.INI file.");
 }
 
@@ -99,11 +108,12 @@ TEST_F(StartupTest, LastPageOutsideTheFourPagesOpensPosts)
     EXPECT_EQ(shownPage, PageId::Rails);
 }
 
-TEST_F(StartupTest, EmptyApplicationNameLeavesTheTitlesLeadingSpace)
+TEST_F(StartupTest, WithoutAnApplicationNameTheTitleNamesKorvanta)
 {
     home.write("korvanta.ini", "appname=\r\n");
     run();
-    EXPECT_EQ(title, " 3.0.13");
+    EXPECT_EQ(title, "Korvanta 3.0.13");
+    EXPECT_EQ(greeting, "") << "only a new shop is greeted";
 }
 
 TEST_F(StartupTest, IconFromTheSettingsElseBuiltIn)

@@ -44,8 +44,8 @@ void ProgramOutput::characterWord(std::string_view prefix, char c)
 
 bool saveOutput(const ProgramOutput& output, const std::string& path, Messages& messages)
 {
-    if (writeFileAtomically(path, output.bytes()))
-        return true;
-    messages.show("Please check the path under the configuration tab");
-    return false;
+    const WriteResult written = writeFileAtomically(path, output.bytes());
+    if (!written)
+        messages.show(std::string(kCheckPathMessage) + "\n" + written.line());
+    return static_cast<bool>(written);
 }

@@ -30,6 +30,9 @@ private:
     std::string bytes_;
 };
 
+inline constexpr const char* kCheckPathMessage = "Please check the path under the configuration tab";
+
 // Saves the output over the file at path (through a temporary file). On any failure shows
-// "Please check the path under the configuration tab" and returns false; an old file stays.
+// "Please check the path under the configuration tab" with the file and the system's reason on a
+// second line, and returns false; an old file stays.
 bool saveOutput(const ProgramOutput& output, const std::string& path, Messages& messages);

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+class Messages;
+
+// Checked before a Run writes anything, so that a refused Run leaves both folders as they were.
+// True when the program folder gs.path and the job folder gs.autopath exist and take files;
+// otherwise shows "Please check the path under the configuration tab" with the first failing
+// folder and the system's reason on a second line.
+bool checkOutputFolders(Messages& messages);
+// The same for one folder.
+bool checkOutputFolder(const std::string& folder, Messages& messages);
