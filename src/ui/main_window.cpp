@@ -8,6 +8,7 @@
 #include "ui/program_panel.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -159,8 +160,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The field left by this click is checked while its page is still shown; a refusal keeps
     // the page, as the box takes the click.
-    if (watched == tabs_->tabBar() && event->type() == QEvent::MouseButtonPress)
-        return !FocusLostQueue::instance().flush();
+    if (watched == tabs_->tabBar() && event->type() == QEvent::MouseButtonPress) {
+        const int tab = tabs_->tabBar()->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (tab < 0 || tab == tabs_->currentIndex())
+            return !FocusLostQueue::instance().flush();
+        return !checkFieldLeavingPage(shownPage_);
+    }
     if (watched == content_ && event->type() == QEvent::Resize)
         layOutContent();
     return QWidget::eventFilter(watched, event);
@@ -172,13 +177,31 @@ void MainWindow::onTabChanged(int index)
     if (page == shownPage_ || page == PageId::None)
         return;
     const PageId left = shownPage_;
-    const bool fieldRefused = !FocusLostQueue::instance().flush();
+    const bool fieldRefused = !checkFieldLeavingPage(left);
     if (left != PageId::None && (fieldRefused || !mayLeave(left))) {
+        tellLeaving(left, false);
         const QSignalBlocker blocker(tabs_);
         tabs_->setCurrentIndex(pageNumber(left));
         return;
     }
     activate(page);
+}
+
+bool MainWindow::checkFieldLeavingPage(PageId page)
+{
+    tellLeaving(page, true);
+    if (FocusLostQueue::instance().flush())
+        return true;
+    tellLeaving(page, false);
+    return false;
+}
+
+void MainWindow::tellLeaving(PageId page, bool underway)
+{
+    if (page == PageId::None)
+        return;
+    if (const auto& tell = hooks(page).leavingUnderway)
+        tell(underway);
 }
 
 bool MainWindow::mayLeave(PageId page)

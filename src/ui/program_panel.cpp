@@ -128,7 +128,8 @@ void ProgramPanel::refresh()
     ProgramPicture picture = source_->composeProgram(out, reasons)
                                  ? pictureOfProgram(out.bytes(), machineFromSettings())
                                  : pictureOfReason(reasons.texts().empty() ? std::string() : reasons.texts().front());
-    cuttingTime_->setText(picture.reason.empty() ? QString::fromStdString(cuttingTimeText(picture.report.cuttingSeconds))
-                                                 : QString());
+    // Under the preview, ticked or not: the time the program takes, or why Run would refuse it.
+    cuttingTime_->setText(QString::fromStdString(picture.reason.empty() ? cuttingTimeText(picture.report.cuttingSeconds)
+                                                                        : picture.reason));
     view_->setPicture(std::move(picture));
 }

@@ -31,7 +31,7 @@ TEST_F(UiTest, ShowProgramDrawsTheCutsInTheSideColour)
     settle();
     EXPECT_TRUE(panel.view()->isVisible());
     EXPECT_EQ(panel.view()->picture().reason, "Must Select a Material.");
-    EXPECT_TRUE(panel.cuttingTime()->text().isEmpty());
+    EXPECT_EQ(panel.cuttingTime()->text(), "Must Select a Material.") << "in place of the cutting time";
 
     auto* material = qobject_cast<QComboBox*>(posts.form().control(MaterialList));
     material->setCurrentIndex(1);
