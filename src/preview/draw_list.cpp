@@ -11,6 +11,9 @@
 namespace {
 
 constexpr float kBoxStart = 100000000.0f;
+// One write for this many bytes of records, not one seek, write and flush for each record: a
+// redraw of thousands of holes spent most of its time there.
+constexpr size_t kBlockBytes = 64 * 1024;
 
 std::filesystem::path drawListPath(const std::string& folder)
 {
@@ -43,6 +46,7 @@ void DrawList::Restart()
         file_.close();
     file_.clear();
     file_.open(drawListPath(folder_), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    pending_.clear();
     count_ = 0;
     resetBox();
     reposition_ = true;
@@ -70,18 +74,30 @@ void DrawList::AddRecord(int kind, int pen, const Point& start, const Point& end
     record.cy = end[3];
     record.pen = pen;
     const DrawRecordImage image = encodeDrawRecord(record);
-    file_.clear();
-    file_.seekp(0, std::ios::end);
-    file_.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    file_.flush(); // the file shows the whole drawing at any time
+    pending_.append(reinterpret_cast<const char*>(image.data()), image.size());
+    if (pending_.size() >= kBlockBytes)
+        flush();
     reposition_ = true;
     ++count_;
+}
+
+void DrawList::flush()
+{
+    if (pending_.empty() || !file_.is_open())
+        return;
+    file_.clear();
+    file_.seekp(0, std::ios::end);
+    file_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    file_.flush();
+    pending_.clear();
+    reposition_ = true;
 }
 
 bool DrawList::ReadRecord(int index, DrawRecord& record)
 {
     if (!file_.is_open())
         return false;
+    flush();
     if (reposition_) {
         file_.clear();
         file_.seekg(static_cast<std::streamoff>(index) * static_cast<std::streamoff>(kDrawRecordSize));
@@ -108,6 +124,7 @@ void DrawList::reset()
 {
     if (file_.is_open())
         file_.close();
+    pending_.clear();
     file_.clear();
     count_ = 0;
     resetBox();

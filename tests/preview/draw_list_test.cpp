@@ -53,6 +53,7 @@ TEST_F(DrawListTest, RecordsGoToTheFileAndReadBackInOrder)
     list.AddRecord(kLine, 1, {0, 0, 0, 9}, {1, 2, 0, 10});
     list.AddRecord(kClockwiseArc, 3, {4, 5, 0, 6}, {7, 8, 0, 9});
     EXPECT_EQ(list.GetCount(), 2);
+    list.flush(); // as every fit does
     EXPECT_EQ(home.read(kDrawListFileName).size(), 80u);
 
     DrawRecord r;
