@@ -225,3 +225,16 @@ TEST_F(KeyboardTest, TheManualOffsetTogglesHaveAltKeys)
     EXPECT_EQ(focusedControl(f), onSide(Offset, 1));
     EXPECT_EQ(qobject_cast<QAbstractButton*>(f.control(onSide(OffsetToggle, 1)))->text(), "No Offse&t");
 }
+
+TEST_F(KeyboardTest, LengthTooltipsSayThatFractionsAreRead)
+{
+    const std::pair<QtForm*, ControlId> lengths[] = {
+        {&posts.form(), posts::Distance},       {&posts.form(), posts::OffsetAmount},
+        {&manual.form(), manual::Spacing},      {&rails.form(), rails::kRailFields[0].rise},
+        {&config.form(), config::MaterialLength}, {&config.form(), config::positionX(3)},
+    };
+    for (auto [form, id] : lengths)
+        EXPECT_TRUE(form->control(id)->toolTip().contains("5 1/2")) << id;
+    EXPECT_FALSE(posts.form().control(posts::Holes)->toolTip().contains("5 1/2")) << "a count is whole";
+    EXPECT_TRUE(posts.form().control(posts::OffsetAmount)->toolTip().contains("near edge"));
+}
