@@ -291,6 +291,9 @@ bool RailLayout::layOut(int s)
             return refuse(kTooShort);
         }
         rs.previousCount = rs.holeCount;
+        // The page's count says "as many as fit" only while it still is.
+        if (rs.holeCount != rs.maxCount)
+            rs.countByPage = false;
     }
     if (makeEqual_)
         makeEqual(s);

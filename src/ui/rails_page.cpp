@@ -18,16 +18,18 @@ constexpr JobButtons kJobButtons{CutOneSide, CutBothSides, Overlay, Apart, Save,
 constexpr int kSideTop = 40;
 constexpr int kRailRows = 3;
 // Number of Holes leaves room beside it for the note on a count the page chose.
-constexpr int kHolesWidth = 30;
+constexpr int kHolesWidth = 24;
 
 // The note beside Number of Holes, then the rows under it: what is left below the holes, and the
 // slope, typed on side 1 and mirrored on side 2.
 void buildRailRows(PageBuilder& b, int side, int left)
 {
     const RailFields& f = kRailFields[static_cast<size_t>(side)];
-    QLabel* note = b.label("", left + 90 + kHolesWidth + 3, kSideTop + 76, 166 - 90 - kHolesWidth - 5, 8, f.holesNote);
+    QLabel* note = b.label("", left + 92 + kHolesWidth, kSideTop + 76, 166 - 93 - kHolesWidth, 8, f.holesNote);
+    // A remark on the field, not a value: smaller, in italics.
     QFont remark = note->font();
-    remark.setItalic(true); // a remark on the field, not a value
+    remark.setItalic(true);
+    remark.setPointSizeF(remark.pointSizeF() * 0.8);
     note->setFont(remark);
     const int top = kSideTop + 90;
     b.label("Distance from Bottom:", left + 7, top + 2, 94, 8, f.bottomLabel);

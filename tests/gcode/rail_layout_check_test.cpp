@@ -291,3 +291,13 @@ TEST(RailLayoutCheck, RandomRails)
         EXPECT_EQ(equal.side[0].distanceText, equal.side[0].bottomText) << "read again";
     }
 }
+
+TEST(RailLayoutCheck, ThePagesCountIsNoLongerAsManyAsFitOnceMoreFit)
+{
+    RailEntry e = laidOut();
+    ASSERT_TRUE(e.side[0].countByPage);
+    e.side[0].spacingText = "1";
+    const RailLayoutResult r = checkRailLayout(e, RailChange::Spacing);
+    EXPECT_EQ(r.entry.side[0].holesText, "5") << "a count once shown stays";
+    EXPECT_FALSE(r.entry.side[0].countByPage) << "six fit now";
+}
