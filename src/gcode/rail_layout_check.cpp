@@ -13,6 +13,10 @@ constexpr const char* kTooShort = "Invalid Settings.\nMaterial Length not long e
 
 float single(double value) { return static_cast<float>(value); }
 
+// A distance worked out again that moves by less than this has not moved: a tenth of the
+// thousandth it is shown to.
+constexpr double kUnchanged = 0.0001;
+
 // A length field's text read in its mode, keeping the value it held while it still shows it;
 // nothing for a text that is no length or too large for a float.
 std::optional<float> lengthOf(const std::string& text, int mode, float held)
@@ -279,7 +283,11 @@ bool RailLayout::layOut(int s)
         rs.holeCount = rs.previousCount = fill.count;
         rs.countByPage = true;
     } else {
-        rs.distanceFromBottom = bottomAfter(length, rs.distanceFromTop, hole, spacing, rs.holeCount);
+        // Worked out again from the same fields it may differ in its last bit, and where top and
+        // bottom were made equal halfway between two thousandths it would then show apart.
+        const float bottom = bottomAfter(length, rs.distanceFromTop, hole, spacing, rs.holeCount);
+        if (!(std::fabs(double(bottom) - rs.distanceFromBottom) < kUnchanged))
+            rs.distanceFromBottom = bottom;
         if (rs.distanceFromBottom < 0) {
             if (raisedSide_ == s && bottomAfter(length, rs.distanceFromTop, hole, spacing, rs.previousCount) >= 0)
                 return addHoles(s);
@@ -301,24 +309,12 @@ bool RailLayout::layOut(int s)
     return true;
 }
 
-// Top and bottom half of what they add up to. Where that half falls between two thousandths, the
-// top is moved by the least amount that makes the bottom its count leaves show as the top does,
-// so that the two stay equal as shown when the fields are read again.
+// Top and bottom half of what they add up to, the same value, so that they show the same.
 void RailLayout::makeEqual(int s)
 {
     RailEntrySide& rs = side(s);
-    const float length = entry().materialLength;
-    const float hole = holeLength(s);
-    const float spacing = spacingOf(s);
-    float top = single((double(rs.distanceFromTop) + rs.distanceFromBottom) / 2);
-    float bottom = bottomAfter(length, top, hole, spacing, rs.holeCount);
-    for (int step = 0; step < 8 && fixed3(top) != fixed3(bottom); ++step) {
-        top = std::nextafter(top, bottom);
-        bottom = bottomAfter(length, top, hole, spacing, rs.holeCount);
-    }
-    rs.distanceFromTop = top;
-    rs.distanceFromBottom = bottom;
-    rs.distanceText = fixed3(top);
+    rs.distanceFromTop = rs.distanceFromBottom = single((double(rs.distanceFromTop) + rs.distanceFromBottom) / 2);
+    rs.distanceText = fixed3(rs.distanceFromTop);
 }
 
 void RailLayout::show(int s)
