@@ -10,6 +10,8 @@
 #include "settings/settings.h"
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 using namespace config;
 
@@ -224,8 +226,12 @@ void CConfig::onVariableClicked()
     form_.setVisible(MaximumLabel, true);
     form_.setVisible(Maximum, true);
     form_.setCaption(DepthLabel, "Minimum:");
-    if (isUnset(gs.maxdepth) || gs.maxdepth == 0)
-        gs.maxdepth = gs.depth;
+    // The Minimum as typed, which the settings take only when the page is left.
+    const std::string typed = form_.text(Depth);
+    const float depth = !typed.empty() && isNumberFor(kDepth, typed) ? lengthFieldValue(typed, kDepth.mode, gs.depth)
+                                                                     : gs.depth;
+    if (isUnset(gs.maxdepth) || gs.maxdepth == 0 || gs.maxdepth < depth)
+        gs.maxdepth = depth;
     showLength(form_, Maximum, gs.maxdepth);
 }
 
@@ -233,8 +239,10 @@ void CConfig::onMaximumCommitted()
 {
     gs.cutstyle = 1;
     const std::string text = form_.text(Maximum);
-    if (!text.empty() && IsNumberText(text, kUnsigned) && isNumberFor(kMaximum, text) && leadingFloat(text) >= gs.depth) {
-        gs.maxdepth = leadingFloat(text);
+    const std::optional<double> maximum = text.empty() ? std::nullopt : readLengthText(text, kUnsigned);
+    if (maximum && std::isfinite(static_cast<float>(*maximum)) && static_cast<float>(*maximum) >= gs.depth) {
+        showFractionAsDecimal(form_, kMaximum, text);
+        gs.maxdepth = lengthFieldValue(text, kUnsigned, gs.maxdepth);
         return;
     }
     messages_.show("Maximum Depth must be a positive number equal to or greater than Minimum Depth.");
@@ -264,10 +272,12 @@ void CConfig::takeOnLeaving(const NumberField& rule, Value& target)
     const std::string text = form_.text(rule.id);
     if (text.empty())
         return;
-    if (isNumberFor(rule, text))
+    if (isNumberFor(rule, text)) {
         assignNumber(rule, text, target);
-    else
+        showFractionAsDecimal(form_, rule, text);
+    } else {
         messages_.show(rule.invalid);
+    }
 }
 
 void CConfig::onLeadInCommitted() { takeOnLeaving(kLeadIn, gs.leadin); }

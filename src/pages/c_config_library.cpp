@@ -74,7 +74,10 @@ bool CConfig::takeMaterialFields()
     std::string thickness;
     if (!checkNumberField(form_, messages_, kMaterialThickness, FieldCheck::Collect, thickness))
         return false;
-    m.thickness = thickness.empty() ? 0 : leadingFloat(thickness);
+    if (thickness.empty())
+        m.thickness = 0;
+    else
+        assignNumber(kMaterialThickness, thickness, m.thickness);
     return takeField(kMaterialHeight, m.height) &&
            takeRate(kPlungeRate, m.plungerate, effectivePlungeFeed, gs.plungefeed) &&
            takeRate(kCutRate, m.cutrate, effectiveCutFeed, gs.cutfeed);

@@ -36,8 +36,10 @@ void CConfig::readNumber(const NumberField& rule, Value& target, Value emptyValu
     const std::string text = form_.text(id < 0 ? rule.id : id);
     if (text.empty())
         target = emptyValue;
-    else if (isNumberFor(rule, text))
+    else if (isNumberFor(rule, text)) {
         assignNumber(rule, text, target);
+        showFractionAsDecimal(form_, rule, text, id);
+    }
 }
 
 // A text field into its setting; one longer than the setting holds is refused with its message.

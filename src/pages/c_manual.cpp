@@ -20,8 +20,8 @@ constexpr NumberField kSpacing{Spacing, kSigned, NumberKind::Length, "Spacing fo
 constexpr NumberField kOffset{Offset, kSigned, NumberKind::Length, nullptr, "Offset amount must be a number."};
 
 // Side 2's controls that take part only while both sides are cut; the Offset field also needs
-// its side's toggle on.
-constexpr ControlId kSide2Controls[] = {Rows, HoleList, Spacing, OffsetToggle};
+// its side's toggle on, Remove and Change a selected row.
+constexpr ControlId kSide2Controls[] = {Rows, HoleList, Spacing, OffsetToggle, Add};
 
 std::string rowText(const PlacedHole& hole, int slot, bool offsetOn)
 {
@@ -144,13 +144,18 @@ bool CManual::readPlacedHole(int side, PlacedHole& hole)
         return false;
     }
     assignNumber(kSpacing, spacing, hole.spacing);
-    hole.offset = offset.empty() ? 0.0f : leadingFloat(offset);
+    if (offset.empty())
+        hole.offset = 0;
+    else
+        assignNumber(kOffset, offset, hole.offset);
     hole.hole = *type;
     return true;
 }
 
 void CManual::onAddClicked(int side)
 {
+    if (side == 1 && manualJob.sides != 2)
+        return; // side 2's fields take no part in a one-side job
     if (manualJob.material.name.empty())
         return messages_.show("Please select a material.");
     if (count(side) >= kManualSlots)
@@ -168,8 +173,11 @@ void CManual::onAddClicked(int side)
 void CManual::onChangeClicked(int side)
 {
     const int slot = selectedSlot(side);
-    PlacedHole hole;
-    if (slot < 0 || !readPlacedHole(side, hole))
+    if (slot < 0)
+        return;
+    // The hole's own values, so that fields still showing them keep them exactly.
+    PlacedHole hole = manualJob.placedHoles[static_cast<size_t>(side)][static_cast<size_t>(slot)];
+    if (!readPlacedHole(side, hole))
         return;
     manualJob.placedHoles[static_cast<size_t>(side)][static_cast<size_t>(slot)] = hole;
     rebuildLists();
@@ -207,7 +215,11 @@ void CManual::onOffsetToggled(int side)
     int& on = manualJob.offsetOn[static_cast<size_t>(side)];
     on = on == 1 ? 0 : 1;
     showOffsetToggle(side);
-    form_.setFocus(onSide(on == 1 && side == 1 ? Offset : HoleList, side));
+    // Switched on, the side's Offset field is next to be typed in.
+    const ControlId next = onSide(on == 1 ? Offset : HoleList, side);
+    form_.setFocus(next);
+    if (on == 1)
+        form_.selectAllText(next);
     rebuildLists();
     redraw();
 }
@@ -222,6 +234,9 @@ void CManual::showSidesChoice()
     form_.setChecked(Apart, display_ == 0);
     for (ControlId id : kSide2Controls)
         form_.setEnabled(onSide(id, 1), both);
+    const bool rowChosen = both && selectedSlot(1) >= 0;
+    form_.setEnabled(onSide(Remove, 1), rowChosen);
+    form_.setEnabled(onSide(Change, 1), rowChosen);
     form_.setEnabled(Overlay, both);
     form_.setEnabled(Apart, both);
     showOffsetToggle(1);

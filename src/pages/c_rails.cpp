@@ -1,34 +1,19 @@
-// The Rails page's pattern: the slope, the layout check that keeps Distance from Bottom up to
-// date, and the field, offsetting, sides and selection handlers.
+// The Rails page's pattern: its fields handed to the layout check, which keeps Distance from
+// Bottom up to date, and the offsetting, sides and selection handlers.
 #include "pages/c_rails.h"
 
-#include "gcode/hole_path.h"
 #include "gcode/hole_routine.h"
-#include "gcode/rail_layout.h"
 #include "platform/messages.h"
 #include "preview/handover.h"
-#include "settings/numbers.h"
 
-#include <algorithm>
-#include <cmath>
+#include <string>
 
 using namespace rails;
 
 namespace {
 
-using K = NumberKind;
-
 const SideControls& ids(int side) { return kSides[side == 1 ? 1 : 0]; }
 const RailFields& railFields(int side) { return kRailFields[side == 1 ? 1 : 0]; }
-
-constexpr NumberField kDistance{kSides[0].distance, kUnsigned, K::Length, "Must specify a distance to first hole.",
-                                "Distance to First Hole must be a positive number."};
-constexpr NumberField kHoles{kSides[0].holes, kUnsigned, K::Count, nullptr,
-                             "Number of Holes to cut must be a positive number."};
-constexpr NumberField kOffset{kSides[0].offsetAmount, kSigned, K::Length, nullptr, "Offset amount must be a number."};
-constexpr const char* kTooShort = "Invalid Settings.\nMaterial Length not long enough for current settings";
-
-float single(double value) { return static_cast<float>(value); }
 
 } // namespace
 
@@ -54,18 +39,8 @@ void CRails::create()
 void CRails::enableSide2Rows(bool enabled)
 {
     const RailFields& f = railFields(1);
-    for (ControlId id : {f.bottom, f.bottomLabel, f.rise, f.riseLabel, f.run, f.runLabel})
+    for (ControlId id : {f.bottom, f.bottomLabel, f.rise, f.riseLabel, f.run, f.runLabel, f.holesNote})
         form_.setEnabled(id, enabled);
-}
-
-float CRails::holeLength(int index) const
-{
-    return patternCutLength(railJob.holeType[index == 1 ? 1 : 0]);
-}
-
-float CRails::spacingOf(int index) const
-{
-    return single(double(railJob.side[index == 1 ? 1 : 0].spacing) * railHoleFactor);
 }
 
 void CRails::takeSlope()
@@ -75,260 +50,170 @@ void CRails::takeSlope()
     railHoleExtra = slope.extra;
 }
 
-// Rise or Run left: empty is level; the text is mirrored on side 2 while both sides are cut.
-bool CRails::readRise(ControlId field, float& value, const char* message)
+// The fields as they stand and what the page holds, for the layout to work on.
+RailEntry CRails::entry() const
 {
-    const std::string text = form_.text(field);
-    if (!text.empty() && !(IsNumberText(text, kUnsigned) && std::isfinite(leadingFloat(text)))) {
-        messages_.show(message);
-        form_.setFocus(field);
-        return false;
+    RailEntry e;
+    e.materialChosen = !railJob.materialName.empty();
+    e.materialLength = railJob.material.length;
+    e.materialWidth = railJob.material.width;
+    e.thickness = railJob.material.thickness;
+    e.sides = railJob.sides;
+    e.riseText = form_.text(railFields(0).rise);
+    e.runText = form_.text(railFields(0).run);
+    e.rise = railJob.rise;
+    e.run = railJob.run;
+    for (int s = 0; s < 2; ++s) {
+        const auto index = static_cast<size_t>(s);
+        const RailSide& rs = railJob.side[index];
+        RailEntrySide& es = e.side[index];
+        es.holeChosen = !railJob.holeName[index].empty();
+        es.holeLength = railJob.holeType[index].length;
+        es.holeWidth = railJob.holeType[index].width;
+        es.distanceText = form_.text(ids(s).distance);
+        es.spacingText = form_.text(ids(s).spacing);
+        es.holesText = form_.text(ids(s).holes);
+        es.bottomText = form_.text(railFields(s).bottom);
+        es.offsetText = form_.text(ids(s).offsetAmount);
+        es.distanceFromTop = rs.distanceFromTop;
+        es.spacing = rs.spacing;
+        es.holeCount = rs.holeCount;
+        es.distanceFromBottom = rs.distanceFromBottom;
+        es.offsetAmount = railJob.offsetAmount(s);
+        es.alternate = rs.alternateOffset == 1;
+        es.previousCount = previousCount_[index];
+        es.maxCount = rs.maxCount;
+        es.leftover = rs.leftover;
+        es.countByPage = countByPage_[index];
     }
-    value = text.empty() ? 0.0f : leadingFloat(text);
-    return true;
+    return e;
 }
 
-void CRails::mirrorSlope()
+void CRails::setChangedText(ControlId id, const std::string& text)
 {
-    if (railJob.sides != 2)
-        return;
-    form_.setText(railFields(1).rise, form_.text(railFields(0).rise));
-    form_.setText(railFields(1).run, form_.text(railFields(0).run));
+    if (form_.text(id) != text)
+        form_.setText(id, text);
+}
+
+// The layout's values into the job, its texts into the fields that show something else, and its
+// message with the focus on the field it is about.
+void CRails::show(const RailLayoutResult& result)
+{
+    const RailEntry& e = result.entry;
+    railJob.rise = e.rise;
+    railJob.run = e.run;
+    setChangedText(railFields(0).rise, e.riseText);
+    setChangedText(railFields(0).run, e.runText);
+    if (railJob.sides == 2) {
+        setChangedText(railFields(1).rise, e.riseText);
+        setChangedText(railFields(1).run, e.runText);
+    }
+    railHoleFactor = result.slope.factor;
+    railHoleExtra = result.slope.extra;
+    for (int s = 0; s < 2; ++s) {
+        const auto index = static_cast<size_t>(s);
+        const RailEntrySide& es = e.side[index];
+        RailSide& rs = railJob.side[index];
+        rs.distanceFromTop = es.distanceFromTop;
+        rs.spacing = es.spacing;
+        rs.holeCount = es.holeCount;
+        rs.distanceFromBottom = es.distanceFromBottom;
+        rs.maxCount = es.maxCount;
+        rs.leftover = es.leftover;
+        railJob.offsetAmount(s) = es.offsetAmount;
+        if (rs.alternateOffset == 1 && !es.alternate)
+            form_.setChecked(ids(s).alternate, false);
+        rs.alternateOffset = es.alternate ? 1 : 0;
+        previousCount_[index] = es.previousCount;
+        countByPage_[index] = es.countByPage;
+        setChangedText(ids(s).distance, es.distanceText);
+        setChangedText(ids(s).spacing, es.spacingText);
+        setChangedText(ids(s).holes, es.holesText);
+        setChangedText(railFields(s).bottom, es.bottomText);
+        setChangedText(ids(s).offsetAmount, es.offsetText);
+    }
+    showCountNotes();
+    if (result.message)
+        refuse(result);
+}
+
+void CRails::refuse(const RailLayoutResult& result)
+{
+    messages_.show(result.message);
+    const SideControls& side = ids(result.fieldSide);
+    ControlId field = -1;
+    switch (result.field) {
+    case RailField::None: return;
+    case RailField::Material: field = MaterialList; break;
+    case RailField::HoleType: field = side.holeList; break;
+    case RailField::Distance: field = side.distance; break;
+    case RailField::Spacing: field = side.spacing; break;
+    case RailField::Holes: field = side.holes; break;
+    case RailField::OffsetAmount: field = side.offsetAmount; break;
+    case RailField::Rise: field = railFields(0).rise; break;
+    case RailField::Run: field = railFields(0).run; break;
+    }
+    form_.setFocus(field);
+    form_.selectAllText(field);
+}
+
+// Beside a count the page filled in or changed itself, while the field still shows it.
+void CRails::showCountNotes()
+{
+    for (int s = 0; s < 2; ++s) {
+        const bool byPage = countByPage_[static_cast<size_t>(s)] &&
+                            form_.text(ids(s).holes) == std::to_string(side(s).holeCount);
+        setChangedText(railFields(s).holesNote, byPage ? kCountByPageNote : "");
+    }
+}
+
+void CRails::forgetPageCounts()
+{
+    countByPage_ = {false, false};
+    showCountNotes();
+}
+
+void CRails::change(RailChange what, int index)
+{
+    show(checkRailLayout(entry(), what, index));
 }
 
 void CRails::onRiseCommitted()
 {
-    if (!readRise(railFields(0).rise, railJob.rise, "Amount of the Rise must be a positive number."))
-        return;
-    mirrorSlope();
-    takeSlope();
-    spacingHandler();
+    change(RailChange::Rise);
+    redraw();
 }
 
 void CRails::onRunCommitted()
 {
-    if (!readRise(railFields(0).run, railJob.run, "Amount of the Run must be a positive number."))
-        return;
-    mirrorSlope();
-    takeSlope();
-    spacingHandler();
-}
-
-// The largest count that fits on the side, from its Distance from Top and Spacing fields.
-void CRails::measure(int index)
-{
-    const std::string top = form_.text(ids(index).distance), spacing = form_.text(ids(index).spacing);
-    if (top.empty() || spacing.empty() || !isNumberFor(kDistance, top) || !IsNumberText(spacing, kSigned))
-        return;
-    side(index).distanceFromTop = leadingFloat(top);
-    side(index).spacing = leadingFloat(spacing);
-    const RailFit fit = largestCount(railJob.material.length, side(index).distanceFromTop, holeLength(index),
-                                     spacingOf(index));
-    if (fit.fits) {
-        side(index).maxCount = fit.maxCount;
-        side(index).leftover = fit.leftover;
-    }
-}
-
-// The hole against the rail: side 1's width always, then the lengths of side 1 alone, or side 2's
-// width and lengths while both sides are cut.
-bool CRails::checkFit(int index)
-{
-    const float width = railJob.material.width, length = railJob.material.length;
-    const auto refuse = [&](float have, float need, const char* longer, const char* same) {
-        const char* message = have < need ? longer : have == need ? same : nullptr;
-        if (message)
-            messages_.show(message);
-        return message != nullptr;
-    };
-    const bool both = railJob.sides == 2;
-    if (index == 0 && refuse(width, railJob.holeType[0].width, "Hole is wider than material", "Hole is the same width as material"))
-        return false;
-    const int s = both ? 1 : 0;
-    if (both && refuse(width, railJob.holeType[1].width, "Hole is wider than material", "Hole is the same width as material"))
-        return false;
-    return !refuse(length, holeLength(s), "Hole is longer than material", "Hole is the same length as material") &&
-           !refuse(length, side(s).distanceFromTop, "Distance from top longer than material.",
-                   "Distance from top same length as material.");
-}
-
-// The side's count and Distance from Bottom: as many holes as fit for an empty count, otherwise
-// what the count leaves, refused when the rail is too short.
-bool CRails::layOut(int index)
-{
-    RailSide& s = side(index);
-    const float length = railJob.material.length, hole = holeLength(index), spacing = spacingOf(index);
-    const ControlId bottomField = railFields(index).bottom;
-    if (s.holeCount == 0 || isUnset(s.holeCount)) {
-        const RailFill fill = fillRail(length, s.distanceFromTop, hole, spacing);
-        if (!fill.ok) {
-            messages_.show(kTooShort);
-            return false;
-        }
-        s.distanceFromBottom = fill.bottom;
-        s.holeCount = previousCount_[static_cast<size_t>(index)] = fill.count;
-        showLength(form_, bottomField, s.distanceFromBottom);
-        showCount(form_, ids(index).holes, s.holeCount);
-        return true;
-    }
-    s.distanceFromBottom = bottomAfter(length, s.distanceFromTop, hole, spacing, s.holeCount);
-    if (s.distanceFromBottom < 0) {
-        s.holeCount = s.maxCount;
-        s.distanceFromBottom = 0;
-        showCount(form_, ids(index).holes, s.holeCount);
-        messages_.show(kTooShort);
-        return false;
-    }
-    if (makeEqual_) {
-        if (railJob.sides != 2 || index == 1)
-            makeEqual_ = false;
-        s.distanceFromTop = s.distanceFromBottom = single((double(s.distanceFromTop) + s.distanceFromBottom) / 2);
-        showLength(form_, ids(index).distance, s.distanceFromTop);
-    }
-    showLength(form_, bottomField, s.distanceFromBottom);
-    return true;
-}
-
-bool CRails::checkRailLayout(int index)
-{
-    const bool both = railJob.sides == 2;
-    const auto missing = [&](bool isMissing, const char* message, ControlId field) {
-        if (isMissing) {
-            messages_.show(message);
-            form_.setFocus(field);
-        }
-        return isMissing;
-    };
-    if (missing(railJob.materialName.empty(), "Must select a material type.", MaterialList) ||
-        missing(railJob.holeName[0].empty(), "Must select a hole type.", ids(0).holeList) ||
-        missing(both && railJob.holeName[1].empty(), "Must select a hole type.", ids(1).holeList))
-        return false;
-    measure(index);
-    for (int s = 0; s < (both ? 2 : 1); ++s) {
-        const std::string count = form_.text(ids(s).holes);
-        side(s).holeCount = count.empty() ? 0 : std::max(leadingInt(count), 0);
-        if (side(s).holeCount < 1)
-            previousCount_[static_cast<size_t>(s)] = 0;
-        side(s).distanceFromBottom = 0;
-        const std::string top = form_.text(ids(s).distance);
-        if (missing(top.empty(), "Must specify a distance to first hole.", ids(s).distance))
-            return false;
-        if (isNumberFor(kDistance, top))
-            side(s).distanceFromTop = leadingFloat(top);
-        const std::string spacing = form_.text(ids(s).spacing);
-        if (spacing.empty())
-            side(s).spacing = 0;
-        else if (IsNumberText(spacing, kSigned))
-            side(s).spacing = leadingFloat(spacing);
-    }
-    if (!checkFit(0) || !layOut(0) || !both)
-        return true;
-    if (!checkFit(1))
-        return false;
-    const bool laid = layOut(1);
-    makeEqual_ = false;
-    return laid;
-}
-
-void CRails::addOrRemoveHoles(int index, int count)
-{
-    RailSide& s = side(index);
-    int& previous = previousCount_[static_cast<size_t>(index)];
-    const double pitch = double(holeLength(index)) + spacingOf(index);
-    if (s.maxCount >= count) {
-        previous = count;
-        return;
-    }
-    // Each hole taken away gives back one pitch, and each added takes one.
-    if (count < previous) {
-        s.distanceFromBottom = single(s.distanceFromBottom + pitch * (previous - count));
-        previous = count;
-    }
-    while (count > previous) {
-        if (s.distanceFromBottom - spacingOf(index) < 0 || s.distanceFromBottom - pitch < 0) {
-            messages_.show("Not Enough Material to Add Additional Hole");
-            showCount(form_, ids(index).holes, previous);
-            form_.setFocus(ids(index).holes);
-            return;
-        }
-        s.distanceFromBottom = single(s.distanceFromBottom - pitch);
-        ++previous;
-    }
-    showLength(form_, railFields(index).bottom, s.distanceFromBottom);
+    change(RailChange::Run);
+    redraw();
 }
 
 void CRails::onHolesCommitted(int index)
 {
+    // The field's loss of focus as the page is left is no edit of the count.
     if (leaving_)
         return;
-    checkRailLayout(index);
-    const std::string text = form_.text(ids(index).holes);
-    if (text.empty())
-        return;
-    if (!isNumberFor(kHoles, text)) {
-        messages_.show(kHoles.invalid);
-        form_.setFocus(ids(index).holes);
-        redraw();
-        return;
-    }
-    side(index).holeCount = leadingInt(text);
-    measure(index);
-    addOrRemoveHoles(index, side(index).holeCount);
-    redraw();
-    if (railJob.sides == 2)
-        checkRailLayout(1);
-    spacingHandler();
-}
-
-void CRails::onDistanceCommitted(int)
-{
-    if (sides_.commitField(kDistance, &PatternSide::distanceFromTop))
-        spacingHandler();
+    change(RailChange::Holes, index);
     redraw();
 }
 
-void CRails::onSpacingCommitted(int)
+void CRails::onDistanceCommitted(int index)
 {
-    spacingHandler();
+    change(RailChange::Distance, index);
+    redraw();
 }
 
-void CRails::spacingHandler()
+void CRails::onSpacingCommitted(int index)
 {
-    const std::string text = form_.text(ids(0).spacing);
-    if (text.empty()) {
-        side(0).spacing = 0;
-        return;
-    }
-    if (!IsNumberText(text, kSigned)) {
-        messages_.show("Spacing Between Holes must be a number.");
-        form_.setFocus(ids(0).spacing);
-        return;
-    }
-    side(0).spacing = leadingFloat(text);
-    if (railJob.sides == 2) {
-        const std::string text2 = form_.text(ids(1).spacing);
-        if (text2.empty()) {
-            form_.setText(ids(1).spacing, text);
-            side(1).spacing = side(0).spacing;
-        } else if (!IsNumberText(text2, kSigned)) {
-            messages_.show("Spacing between holes must be a positive number.");
-            form_.setFocus(ids(1).spacing);
-            return;
-        } else {
-            side(1).spacing = leadingFloat(text2);
-        }
-    }
-    checkRailLayout(0);
-    if (railJob.sides == 2)
-        checkRailLayout(1);
+    change(RailChange::Spacing, index);
     redraw();
 }
 
 void CRails::onUseOffsettingClicked(int index)
 {
     sides_.useOffsetting(index);
-    if (index == 0)
-        form_.setFocus(ids(0).offsetAmount);
     redraw();
 }
 
@@ -343,21 +228,9 @@ void CRails::onNoOffsettingClicked(int index)
     redraw();
 }
 
-// An empty side 1 amount is 0 and an empty side 2 amount is side 1's, each without alternating.
 void CRails::onOffsetAmountCommitted(int index)
 {
-    const std::string text = form_.text(ids(index).offsetAmount);
-    if (text.empty()) {
-        railJob.offsetAmount(index) = index == 0 ? 0.0f : railJob.offsetAmount(0);
-        side(index).alternateOffset = 0;
-        form_.setChecked(ids(index).alternate, false);
-    } else if (isNumberFor(kOffset, text)) {
-        railJob.offsetAmount(index) = leadingFloat(text);
-    } else {
-        messages_.show(kOffset.invalid);
-        form_.setFocus(ids(index).offsetAmount);
-        return;
-    }
+    change(RailChange::OffsetAmount, index);
     redraw();
 }
 
@@ -369,19 +242,20 @@ void CRails::onAlternateClicked(int)
 
 void CRails::onMakeEqualClicked()
 {
-    makeEqual_ = true;
-    checkRailLayout(0);
-    if (railJob.sides == 2)
-        checkRailLayout(1);
-    onDistanceCommitted(0);
+    change(RailChange::MakeEqual);
+    redraw();
+}
+
+void CRails::onLeaving(bool underway)
+{
+    leaving_ = underway;
 }
 
 void CRails::onCutOneSideClicked()
 {
     sides_.oneSideMode();
     enableSide2Rows(false);
-    onRunCommitted();
-    onRiseCommitted();
+    change(RailChange::Refresh);
     redraw();
 }
 
@@ -402,15 +276,15 @@ void CRails::onCutBothSidesClicked()
         railJob.offsetAmount(1) = railJob.offsetAmount(0);
         s2.holeCount = 0;
         previousCount_[1] = previousCount_[0];
+        countByPage_[1] = countByPage_[0];
         showLength(form_, ids(1).distance, s2.distanceFromTop);
         showLength(form_, ids(1).spacing, s2.spacing);
         sides_.showOffsetting(1);
     }
     sides_.showSidesChoice();
     enableSide2Rows(true);
-    onRunCommitted();
-    onRiseCommitted();
-    onSide2HoleFocusLost();
+    sides_.takeSide2HoleText();
+    change(RailChange::Refresh);
     redraw();
 }
 
@@ -435,21 +309,21 @@ void CRails::onMaterialSelected()
         form_.setText(MaterialList, material->name);
         takeSlope();
     }
-    spacingHandler();
+    change(RailChange::Refresh);
     redraw();
 }
 
 void CRails::onHoleSelected()
 {
     sides_.takeSelectedHoles();
-    spacingHandler();
+    change(RailChange::Refresh);
     redraw();
 }
 
 void CRails::onSide2HoleFocusLost()
 {
     sides_.takeSide2HoleText();
-    onHolesCommitted(1);
+    change(RailChange::Refresh);
     redraw();
 }
 

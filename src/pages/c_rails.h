@@ -2,6 +2,7 @@
 
 #include "pages/program_source.h"
 #include "gcode/job_checks.h"
+#include "gcode/rail_layout_check.h"
 #include "gcode/output/job_records.h"
 #include "pages/pattern_sides.h"
 #include "pages/rails_controls.h"
@@ -44,6 +45,9 @@ public:
     bool composeProgram(ProgramOutput& out, Messages& reasons) override;
     void onShown();
     void onLeft();
+    // The page is about to be left (true), or stays after all (false): the count's field, left on
+    // the way, is not taken.
+    void onLeaving(bool underway);
 
     int display() const { return sides_.display(); }
     bool collectRailJob();
@@ -52,17 +56,15 @@ public:
 private:
     RailSide& side(int index) { return railJob.side[index == 1 ? 1 : 0]; }
     void enableSide2Rows(bool enabled);
-    float holeLength(int index) const;
-    float spacingOf(int index) const;
     void takeSlope();
-    void mirrorSlope();
-    bool readRise(ControlId field, float& value, const char* message);
-    void measure(int index);
-    bool checkRailLayout(int index);
-    bool checkFit(int index);
-    bool layOut(int index);
-    void addOrRemoveHoles(int index, int count);
-    void spacingHandler();
+    // One change through the layout check, its result shown.
+    void change(RailChange what, int index = 0);
+    RailEntry entry() const;
+    void show(const RailLayoutResult& result);
+    void refuse(const RailLayoutResult& result);
+    void setChangedText(ControlId id, const std::string& text);
+    void showCountNotes();
+    void forgetPageCounts();
     void redraw();
     void clear();
     void showJob();
@@ -78,6 +80,12 @@ private:
     PatternSides sides_;
     SavedPatternJob<RailJob> saved_;
     std::array<int, 2> previousCount_{0, 0};
-    bool makeEqual_ = false;
+    // The count the page filled in or changed itself, so far as the field still shows it.
+    std::array<bool, 2> countByPage_{false, false};
+    // Both, as the page was left.
+    struct KeptCounts {
+        std::array<int, 2> previous{0, 0};
+        std::array<bool, 2> byPage{false, false};
+    } keptCounts_;
     bool leaving_ = false;
 };

@@ -76,7 +76,10 @@ bool CRails::collectRailJob()
     for (const auto& [rule, value] : {std::pair{&kRiseField, &railJob.rise}, {&kRunField, &railJob.run}}) {
         if (!checkNumberField(form_, messages_, *rule, FieldCheck::Collect, text))
             return false;
-        *value = text.empty() ? 0.0f : leadingFloat(text);
+        if (text.empty())
+            *value = 0;
+        else
+            assignNumber(*rule, text, *value);
     }
     railJob.sides = form_.checked(CutOneSide) ? 1 : 2;
     sharedSides = railJob.sides;
@@ -151,6 +154,7 @@ void CRails::clear()
             form_.setText(kRailFields[static_cast<size_t>(s)].*field, "");
         previousCount_[static_cast<size_t>(s)] = 0;
     }
+    forgetPageCounts();
     form_.setText(TotalPosts, "");
     form_.setText(CurrentTapFile, "");
     railJob.rise = railJob.run = 0;
@@ -221,6 +225,7 @@ void CRails::fillFromHeader(const RecordedChoices& choices)
         rs.alternateOffset = rs.useOffsetting == 1 && !isUnset(h.alternateOffset) ? h.alternateOffset : 0;
         rs.distanceFromBottom = s == 0 ? holding.distanceFromBottom : kUnsetLength;
         previousCount_[static_cast<size_t>(s)] = isUnset(rs.holeCount) ? 0 : rs.holeCount;
+        countByPage_[static_cast<size_t>(s)] = false;
     }
     railJob.rise = isUnset(holding.rise) ? 0.0f : holding.rise;
     railJob.run = isUnset(holding.run) ? 0.0f : holding.run;
@@ -256,9 +261,10 @@ void CRails::fillFromHeader(const RecordedChoices& choices)
 
 void CRails::onShown()
 {
-    makeEqual_ = false;
     leaving_ = false;
     saved_.restore(railJob);
+    previousCount_ = keptCounts_.previous;
+    countByPage_ = keptCounts_.byPage;
     sharedSides = railJob.sides;
     refillLists(LibraryKind::Materials, form_, {MaterialList});
     refillLists(LibraryKind::Holes, form_, {kSides[0].holeList, kSides[1].holeList});
@@ -284,6 +290,7 @@ void CRails::onShown()
 void CRails::onLeft()
 {
     saved_.keep(railJob);
+    keptCounts_ = {previousCount_, countByPage_};
     leaving_ = true;
     clear();
 }

@@ -12,7 +12,16 @@ bool isNumberFor(const NumberField& rule, const std::string& text)
 {
     if (rule.mode == kDigitsOnly)
         return text.find_first_not_of("0123456789") == std::string::npos;
-    return IsNumberText(text, rule.mode) && std::isfinite(leadingFloat(text));
+    if (IsNumberText(text, rule.mode))
+        return std::isfinite(leadingFloat(text));
+    const std::optional<double> fraction = rule.kind == NumberKind::Length ? fractionValue(text, rule.mode) : std::nullopt;
+    return fraction && std::isfinite(static_cast<float>(*fraction));
+}
+
+void showFractionAsDecimal(Form& form, const NumberField& rule, const std::string& text, ControlId id)
+{
+    if (rule.kind == NumberKind::Length && !IsNumberText(text, rule.mode))
+        form.setText(id < 0 ? rule.id : id, fixed3(static_cast<float>(readLengthText(text, rule.mode).value_or(0))));
 }
 
 bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, FieldCheck when,
@@ -25,17 +34,23 @@ bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, F
         problem = when == FieldCheck::Collect ? rule.missing : nullptr;
     else if (!isNumberFor(rule, text))
         problem = when == FieldCheck::Leave && rule.invalidOnLeave ? rule.invalidOnLeave : rule.invalid;
-    if (!problem)
+    if (!problem) {
+        showFractionAsDecimal(form, rule, text, field);
         return true;
+    }
     messages.show(problem);
     form.setFocus(field);
+    form.selectAllText(field);
     return false;
 }
 
 template <class Value>
 void assignNumber(const NumberField& rule, const std::string& text, Value& value)
 {
-    value = rule.kind == NumberKind::Count ? static_cast<Value>(leadingInt(text)) : static_cast<Value>(leadingFloat(text));
+    if (rule.kind == NumberKind::Count)
+        value = static_cast<Value>(leadingInt(text));
+    else
+        value = static_cast<Value>(lengthFieldValue(text, rule.mode, static_cast<float>(value)));
 }
 
 template void assignNumber<float>(const NumberField&, const std::string&, float&);

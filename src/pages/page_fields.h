@@ -34,18 +34,25 @@ struct NumberField {
 // Leaving a field lets an empty one pass; collecting the job asks for a missing one.
 enum class FieldCheck { Leave, Collect };
 
-// True when a text is a number in the rule's mode that a float can hold. The one place where a
-// field's text is judged, so that a shared reader of lengths can take its place.
+// True when a text is a number in the rule's mode that a float can hold, or, for a length, a
+// whole number and a fraction ("5 1/2"); digits only in the digits-only mode. The one place where
+// a field's text is judged.
 bool isNumberFor(const NumberField& rule, const std::string& text);
+
+// A length typed as a fraction is shown as its value with "%.3f", as every length is; id is the
+// field's control when it is not rule.id.
+void showFractionAsDecimal(Form& form, const NumberField& rule, const std::string& text, ControlId id = -1);
 
 // Reads a field's text into text and checks it against its rule; id is the field's control when
 // it is not rule.id (side 2 of a pattern). On a failure the message is shown, the focus goes back
-// to the field and the result is false. An empty text passes unless it is missing.
+// to the field and the result is false. An empty text passes unless it is missing. A fraction
+// that passes is shown as a decimal, and text keeps it as typed, to be read exactly.
 bool checkNumberField(Form& form, Messages& messages, const NumberField& rule, FieldCheck when,
                       std::string& text, ControlId id = -1);
 
 // A checked text's value as the rule's kind reads it: the leading whole number of a count, the
-// leading decimal of a length.
+// leading decimal or the fraction of a length. A length whose text still shows value with "%.3f"
+// keeps it, so that a field read again never loses what a fraction gave it.
 template <class Value>
 void assignNumber(const NumberField& rule, const std::string& text, Value& value);
 

@@ -155,6 +155,10 @@ void PatternSides::useOffsetting(int side)
         amount = side == 1 && !isUnset(amountAt(0)) ? amountAt(0) : 0;
     s.useOffsetting = 1;
     showOffsetting(side);
+    // The button that was pressed is hidden: the amount takes the focus, ready to be typed over.
+    const ControlId field = idOf(&SideControls::offsetAmount, side);
+    form_.setFocus(field);
+    form_.selectAllText(field);
 }
 
 void PatternSides::noOffsetting(int side)
@@ -286,14 +290,12 @@ void PatternSides::clearPattern()
 void PatternSides::storeTypedPattern(const NumberField& distance, const NumberField& spacing)
 {
     for (int side = 0; side < (bothSides() ? 2 : 1); ++side) {
-        const auto typed = [&](const NumberField& rule) {
+        const auto typed = [&](const NumberField& rule, float held) {
             const std::string text = form_.text(fieldOf(rule, side));
-            if (text.empty())
-                return kUnsetLength;
-            return IsNumberText(text, rule.mode) ? leadingFloat(text) : 0.0f;
+            return text.empty() ? kUnsetLength : lengthFieldValue(text, rule.mode, held);
         };
-        sideAt(side).distanceFromTop = typed(distance);
-        sideAt(side).spacing = typed(spacing);
+        sideAt(side).distanceFromTop = typed(distance, sideAt(side).distanceFromTop);
+        sideAt(side).spacing = typed(spacing, sideAt(side).spacing);
     }
 }
 

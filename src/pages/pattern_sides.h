@@ -77,6 +77,7 @@ public:
     void takeSide2HoleText();
     void takeAlternateBoxes();
 
+    // Use Offsetting pressed: the side's amount shows and takes the focus with its text selected.
     void useOffsetting(int side);
     void noOffsetting(int side);
     // Shows a side's offsetting state as the job holds it.

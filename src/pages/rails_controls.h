@@ -24,10 +24,10 @@ inline constexpr ControlId Apart = 1162;
 inline constexpr ControlId Run = 1076;
 inline constexpr ControlId Clear = 1075;
 
-// The fields each side has beyond the pattern's: Distance from Bottom (shown, never typed) and
-// the slope, typed on side 1 and mirrored on side 2.
+// The fields each side has beyond the pattern's: Distance from Bottom (shown, never typed), the
+// slope, typed on side 1 and mirrored on side 2, and the note beside a count the page chose.
 struct RailFields {
-    ControlId bottom, bottomLabel, rise, riseLabel, run, runLabel;
+    ControlId bottom, bottomLabel, rise, riseLabel, run, runLabel, holesNote;
 };
 
 inline constexpr std::array<SideControls, 2> kSides{{
@@ -35,8 +35,8 @@ inline constexpr std::array<SideControls, 2> kSides{{
     {1127, 1130, 1128, 1131, 1129, 1132, 1118, 1133, 1120, 1121, 1124, 1122, 1123},
 }};
 inline constexpr std::array<RailFields, 2> kRailFields{{
-    {1067, 1086, 1100, 1087, 1099, 1088},
-    {1119, 1134, 1126, 1135, 1125, 1136},
+    {1067, 1086, 1100, 1087, 1099, 1088, 1137},
+    {1119, 1134, 1126, 1135, 1125, 1136, 1138},
 }};
 inline constexpr pattern::ChoiceControls kChoices{CutOneSide, CutBothSides, Overlay, Apart};
 

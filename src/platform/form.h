@@ -32,6 +32,8 @@ public:
     virtual bool visible(ControlId id) const = 0;
     virtual void setVisible(ControlId id, bool visible) = 0;
     virtual void setFocus(ControlId id) = 0;
+    // Selects the whole text of a field, so that what is typed next replaces it.
+    virtual void selectAllText(ControlId id) = 0;
 
     // Lists: each item carries the index of its library record (-1 for items such as "(None)").
     virtual void clearItems(ControlId id) = 0;

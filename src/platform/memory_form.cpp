@@ -13,7 +13,13 @@ const MemoryForm::Control* MemoryForm::find(ControlId id) const
 }
 
 std::string MemoryForm::text(ControlId id) const { return find(id)->text; }
-void MemoryForm::setText(ControlId id, const std::string& text) { at(id).text = text; }
+void MemoryForm::setText(ControlId id, const std::string& text)
+{
+    Control& c = at(id);
+    c.text = text;
+    c.textSelected = focused_ == id;
+}
+
 std::string MemoryForm::caption(ControlId id) const { return find(id)->caption; }
 void MemoryForm::setCaption(ControlId id, const std::string& caption) { at(id).caption = caption; }
 bool MemoryForm::checked(ControlId id) const { return find(id)->checked; }
@@ -27,6 +33,11 @@ void MemoryForm::setFocus(ControlId id)
 {
     focused_ = id;
     focusMoves_.push_back(id);
+}
+
+void MemoryForm::selectAllText(ControlId id)
+{
+    at(id).textSelected = true;
 }
 
 void MemoryForm::clearItems(ControlId id)

@@ -18,6 +18,8 @@ public:
         bool visible = true;
         std::vector<Item> items;
         int selected = -1;
+        // The whole text is selected: typing would replace it.
+        bool textSelected = false;
     };
 
     std::string text(ControlId id) const override;
@@ -31,6 +33,7 @@ public:
     bool visible(ControlId id) const override;
     void setVisible(ControlId id, bool visible) override;
     void setFocus(ControlId id) override;
+    void selectAllText(ControlId id) override;
 
     void clearItems(ControlId id) override;
     void appendItems(ControlId id, const std::vector<ListItem>& items) override;
@@ -45,6 +48,8 @@ public:
     ControlId focused() const { return focused_; }
     const std::vector<ControlId>& focusMoves() const { return focusMoves_; }
     std::vector<std::string> itemTexts(ControlId id) const;
+    // As on screen: a new text is selected only in the field that has the focus.
+    bool textSelected(ControlId id) const { return find(id)->textSelected; }
 
 private:
     const Control* find(ControlId id) const;

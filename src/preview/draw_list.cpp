@@ -12,6 +12,9 @@
 namespace {
 
 constexpr float kBoxStart = 100000000.0f;
+// One write for this many bytes of records, not one seek, write and flush for each record: a
+// redraw of thousands of holes spent most of its time there.
+constexpr size_t kBlockBytes = 64 * 1024;
 
 std::filesystem::path asPath(const std::string& path)
 {
@@ -54,6 +57,7 @@ void DrawList::Restart()
     file_.open(asPath(path_), std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
     if (!file_.is_open())
         fail();
+    pending_.clear();
     count_ = 0;
     resetBox();
     reposition_ = true;
@@ -81,27 +85,42 @@ void DrawList::AddRecord(int kind, int pen, const Point& start, const Point& end
     record.cy = end[3];
     record.pen = pen;
     const DrawRecordImage image = encodeDrawRecord(record);
+    pending_.append(reinterpret_cast<const char*>(image.data()), image.size());
+    if (pending_.size() >= kBlockBytes)
+        flush();
+    reposition_ = true;
+    ++count_;
+}
+
+void DrawList::flush()
+{
+    if (pending_.empty() || !file_.is_open() || !failure_.empty())
+        return;
     file_.clear();
     file_.seekp(0, std::ios::end);
     errno = 0;
-    file_.write(reinterpret_cast<const char*>(image.data()), static_cast<std::streamsize>(image.size()));
-    file_.flush(); // the file shows the whole drawing at any time
+    file_.write(pending_.data(), static_cast<std::streamsize>(pending_.size()));
+    file_.flush();
+    pending_.clear();
     reposition_ = true;
-    if (!file_) {
-        fail();
-        // Opened afresh, the stream drops what it could not write and reads the whole records.
-        file_.close();
-        file_.clear();
-        file_.open(asPath(path_), std::ios::in | std::ios::out | std::ios::binary);
+    if (file_)
         return;
-    }
-    ++count_;
+    fail();
+    // Opened afresh, the stream drops what it could not write; only the whole records that reached
+    // the file are counted and read.
+    file_.close();
+    file_.clear();
+    file_.open(asPath(path_), std::ios::in | std::ios::out | std::ios::binary);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(asPath(path_), error);
+    count_ = error ? 0 : static_cast<int>(std::min<std::uintmax_t>(size / kDrawRecordSize, INT_MAX));
 }
 
 bool DrawList::ReadRecord(int index, DrawRecord& record)
 {
     if (!file_.is_open())
         return false;
+    flush();
     if (reposition_) {
         file_.clear();
         file_.seekg(static_cast<std::streamoff>(index) * static_cast<std::streamoff>(kDrawRecordSize));
@@ -128,6 +147,7 @@ void DrawList::reset()
 {
     if (file_.is_open())
         file_.close();
+    pending_.clear();
     file_.clear();
     count_ = 0;
     resetBox();

@@ -21,7 +21,8 @@ struct DrawBounds {
 
 // The draw list: line and arc records in "fdraw.tmp" in homeDir, their count and the bounding
 // box of their end points. The file stays open between redraws; the list lives in the file, not
-// in memory, so a long drawing costs no memory and a repaint reads only what it needs.
+// in memory, so a long drawing costs no memory and a repaint reads only what it needs. Records
+// are written in blocks: the file holds every record by the next read, flush or fit.
 class DrawList {
 public:
     using Point = std::array<float, 4>; // x, y, z and the arc centre's coordinate
@@ -29,6 +30,8 @@ public:
     // Creates or empties the file; without a file later records are dropped.
     void Restart();
     void AddRecord(int kind, int pen, const Point& start, const Point& end);
+    // Writes the records added since the last write to the file.
+    void flush();
     bool ReadRecord(int index, DrawRecord& record);
     DrawBounds GetBounds(const HomeWindow& home) const;
     int GetCount() const { return count_; }
@@ -49,6 +52,8 @@ private:
     void fail();
 
     std::fstream file_;
+    // Records added and not yet written, at most a block of them.
+    std::string pending_;
     int count_ = 0;
     float minX_ = 100000000.0f, minY_ = 100000000.0f, minZ_ = 100000000.0f;
     float maxX_ = -100000000.0f, maxY_ = -100000000.0f, maxZ_ = -100000000.0f;

@@ -87,6 +87,7 @@ bool PreviewView::SetView(float x1, float x2, float y1, float y2)
 
 void PreviewView::FitView()
 {
+    list_.flush(); // the file holds the whole drawing once it is fitted
     const DrawBounds bounds = list_.GetBounds(home_);
     const float m = home_.margin;
     SetView(static_cast<float>(bounds.minX) - m, static_cast<float>(bounds.maxX) + m,

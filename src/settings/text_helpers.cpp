@@ -1,5 +1,7 @@
 #include "settings/text_helpers.h"
 
+#include "settings/numbers.h"
+
 #include <algorithm>
 
 void TrimSpaces(std::string& text)
@@ -23,6 +25,85 @@ bool IsNumberText(std::string_view text, int mode)
     else
         return true;
     return text.find_first_not_of(allowed) == std::string_view::npos;
+}
+
+namespace {
+
+// Nine digits at most, so that every part is a whole number a double holds exactly.
+constexpr size_t kFractionDigits = 9;
+
+// Reads a run of one to kFractionDigits digits at the front of text.
+std::optional<double> takeDigits(std::string_view& text)
+{
+    size_t n = 0;
+    while (n < text.size() && text[n] >= '0' && text[n] <= '9')
+        ++n;
+    if (n == 0 || n > kFractionDigits)
+        return std::nullopt;
+    double value = 0;
+    for (size_t i = 0; i < n; ++i)
+        value = value * 10 + (text[i] - '0');
+    text.remove_prefix(n);
+    return value;
+}
+
+bool takeChar(std::string_view& text, char c)
+{
+    if (text.empty() || text.front() != c)
+        return false;
+    text.remove_prefix(1);
+    return true;
+}
+
+} // namespace
+
+std::optional<double> fractionValue(std::string_view text, int mode)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    const bool negative = mode == kSigned && takeChar(text, '-');
+    const std::optional<double> first = takeDigits(text);
+    if (!first)
+        return std::nullopt;
+    double whole = 0;
+    std::optional<double> numerator = first;
+    const bool hasWhole = !takeChar(text, '/');
+    if (hasWhole) {
+        // The whole number, then one hyphen or one or more spaces, then the fraction.
+        whole = *first;
+        if (!takeChar(text, '-')) {
+            if (!takeChar(text, ' '))
+                return std::nullopt;
+            while (takeChar(text, ' ')) {
+            }
+        }
+        numerator = takeDigits(text);
+        if (!numerator || !takeChar(text, '/'))
+            return std::nullopt;
+    }
+    const std::optional<double> denominator = takeDigits(text);
+    if (!denominator || *denominator == 0 || !text.empty())
+        return std::nullopt;
+    if (hasWhole && *numerator >= *denominator)
+        return std::nullopt;
+    const double value = whole + *numerator / *denominator;
+    return negative ? -value : value;
+}
+
+std::optional<double> readLengthText(std::string_view text, int mode)
+{
+    if (IsNumberText(text, mode))
+        return leadingDouble(text);
+    return fractionValue(text, mode);
+}
+
+float lengthFieldValue(std::string_view text, int mode, float held)
+{
+    if (text == fixed3(held))
+        return held;
+    return static_cast<float>(readLengthText(text, mode).value_or(0.0));
 }
 
 namespace {

@@ -14,6 +14,21 @@ bool IsNumberText(std::string_view text, int mode);
 inline constexpr int kUnsigned = 0;
 inline constexpr int kSigned = 1;
 
+// A whole number and a fraction as a fence shop writes a length: "5 1/2", "5-1/2", "3 5/8", or a
+// fraction alone, "1/4"; in mode 1 also with a leading "-" ("-1 1/2"). Spaces around it are
+// allowed. The value is read exactly (5.5, 3.625, 0.25, -1.5); nothing for any other text, and
+// for a whole number followed by a fraction of one or more ("5 3/2").
+std::optional<double> fractionValue(std::string_view text, int mode);
+
+// The value of a length field's text: a number in the mode of IsNumberText, by the leading-number
+// rule (the empty text is 0), or a fraction as above. Nothing for any other text.
+std::optional<double> readLengthText(std::string_view text, int mode);
+
+// A length field read again: while its text still shows the value it holds with "%.3f", the value
+// is kept (a fraction keeps its exact value); otherwise the text's value, 0 for a text that is no
+// length.
+float lengthFieldValue(std::string_view text, int mode, float held);
+
 // The values found for each letter of a letter list: an empty slot when the letter did not occur;
 // a present slot may hold an empty text, which converts to 0.
 struct LetterFields {

@@ -8,6 +8,7 @@
 #include "ui/program_panel.h"
 
 #include <QCloseEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -159,8 +160,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     // The field left by this click is checked while its page is still shown; a refusal keeps
     // the page, as the box takes the click.
-    if (watched == tabs_->tabBar() && event->type() == QEvent::MouseButtonPress)
-        return !FocusLostQueue::instance().flush();
+    if (watched == tabs_->tabBar() && event->type() == QEvent::MouseButtonPress) {
+        const int tab = tabs_->tabBar()->tabAt(static_cast<QMouseEvent*>(event)->position().toPoint());
+        if (tab < 0 || tab == tabs_->currentIndex())
+            return !FocusLostQueue::instance().flush();
+        return !checkFieldLeavingPage(shownPage_);
+    }
     if (watched == content_ && event->type() == QEvent::Resize)
         layOutContent();
     return QWidget::eventFilter(watched, event);
@@ -176,8 +181,10 @@ void MainWindow::onTabChanged(int index)
         // The page being left stays in view while it decides, so that no other page shows behind
         // its messages.
         showTab(left);
-        if (!FocusLostQueue::instance().flush() || !mayLeave(left))
+        if (!checkFieldLeavingPage(left) || !mayLeave(left)) {
+            tellLeaving(left, false);
             return;
+        }
         showTab(page);
     }
     activate(page);
@@ -189,11 +196,25 @@ void MainWindow::showTab(PageId page)
     tabs_->setCurrentIndex(pageNumber(page));
 }
 
+bool MainWindow::checkFieldLeavingPage(PageId page)
+{
+    tellLeaving(page, true);
+    if (FocusLostQueue::instance().flush())
+        return true;
+    tellLeaving(page, false);
+    return false;
+}
+
+void MainWindow::tellLeaving(PageId page, bool underway)
+{
+    if (page == PageId::None)
+        return;
+    if (const auto& tell = hooks(page).leavingUnderway)
+        tell(underway);
+}
+
 bool MainWindow::mayLeave(PageId page)
 {
-    // Leaving Configurations brings the preview back before the page stores, refused or not.
-    if (page == PageId::Configurations)
-        preview_->setVisible(true);
     const auto& leaving = hooks(page).leaving;
     return !leaving || leaving();
 }

@@ -30,6 +30,9 @@ struct PageHooks {
     std::function<bool()> leaving;
     // The program a cutting page would write now, for the program view and the cutting time.
     ProgramSource* program = nullptr;
+    // Told true before the field being left is checked on the way to another page, and false when
+    // the page stays after all.
+    std::function<void(bool)> leavingUnderway = nullptr;
 };
 
 // The main window: the menu bar, the four pages on tabs, the preview panel to the right of them,
@@ -82,6 +85,9 @@ private:
     void onTabChanged(int index);
     void showTab(PageId page);
     bool mayLeave(PageId page);
+    // The field being left on the way from the page is checked; false when it was refused.
+    bool checkFieldLeavingPage(PageId page);
+    void tellLeaving(PageId page, bool underway);
     void activate(PageId page);
     PageHooks& hooks(PageId page) { return hooks_[static_cast<size_t>(pageNumber(page))]; }
     void layOut();

@@ -24,10 +24,9 @@ void buildSide(PageBuilder& b, int side, int left)
     b.lineEdit(id(Spacing), left + 50, top + 42, 50, 12);
     b.label("Offset:", left + 7, top + 60, 40, 8, id(OffsetLabel));
     b.lineEdit(id(Offset), left + 50, top + 58, 50, 12);
-    // Beside the field it governs; the logic recaptions it "No Offset".
+    // Beside the field it governs; the logic recaptions it "No Offset", and its Alt key stays.
     b.pushButton(id(OffsetToggle), "Offset", left + 106, top + 57, 53, 14);
-    // Each side's buttons have Alt keys of their own; the Offset toggle has none, as its caption
-    // changes and every letter of it is taken.
+    // Each side's buttons have Alt keys of their own.
     b.pushButton(id(Add), side == 0 ? "&Add" : "A&dd", left + 7, top + 76, 48, 14);
     b.pushButton(id(Remove), side == 0 ? "Re&move" : "R&emove", left + 59, top + 76, 48, 14);
     b.pushButton(id(Change), side == 0 ? "Cha&nge" : "Chan&ge", left + 111, top + 76, 48, 14);
@@ -64,6 +63,9 @@ QWidget* ManualPage::build()
 
     buildSide(b, 0, 7);
     buildSide(b, 1, 180);
+    // "Offset" and "No Offset" share their letters with the page's other keys but for these.
+    form_.keepAltKey(OffsetToggle, QLatin1Char('O'));
+    form_.keepAltKey(onSide(OffsetToggle, 1), QLatin1Char('t'));
 
     b.label("Current Tap File:", 7, 220, 68, 8);
     b.lineEdit(CurrentTapFile, 76, 218, 190, 12, true);
@@ -72,7 +74,7 @@ QWidget* ManualPage::build()
 
     b.groupBox("Side to Cut Configuration:", 7, 236, 216, 56);
     b.startRadioGroup();
-    b.radioButton(CutOneSide, "Cut &One Side", 14, 249, 80, 10);
+    b.radioButton(CutOneSide, "Cut One S&ide", 14, 249, 80, 10);
     b.radioButton(CutBothSides, "Cut &Both Sides", 14, 263, 80, 10);
     b.label("Total Number of Posts to Cut:", 98, 249, 122, 8);
     b.lineEdit(TotalPosts, 98, 262, 60, 12);

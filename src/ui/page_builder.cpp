@@ -45,6 +45,9 @@ QLineEdit* PageBuilder::lineEdit(ControlId id, int x, int y, int w, int h, bool 
 {
     auto* edit = new QLineEdit(page_);
     edit->setReadOnly(readOnly);
+    // Tab passes a field that cannot be typed in; a click still takes it, to copy its text.
+    if (readOnly)
+        edit->setFocusPolicy(Qt::ClickFocus);
     return place(edit, id, x, y, w, h);
 }
 

@@ -6,9 +6,11 @@
 
 using namespace pattern;
 
-void buildPatternSide(PageBuilder& b, const SideControls& id, int side, int left, int top, int rowsBelow)
+void buildPatternSide(PageBuilder& b, const SideControls& id, int side, const PatternSidePlace& place)
 {
-    const int extra = 16 * rowsBelow;
+    const int left = place.left;
+    const int top = place.top;
+    const int extra = 16 * place.rowsBelow;
     b.groupBox(side == 0 ? "Hole Section Side 1:" : "Hole Section Side 2:", left, top, 166, 150 + extra);
     b.label("Select Hole Type:", left + 7, top + 12, 100, 8, id.holeListLabel);
     b.editableList(id.holeList, left + 7, top + 22, 152, 14);
@@ -17,7 +19,9 @@ void buildPatternSide(PageBuilder& b, const SideControls& id, int side, int left
     b.label("Spacing:", left + 7, top + 60, 78, 8, id.spacingLabel);
     b.lineEdit(id.spacing, left + 90, top + 58, 60, 12);
     b.label("Number of Holes:", left + 7, top + 76, 78, 8, id.holesLabel);
-    b.lineEdit(id.holes, left + 90, top + 74, 60, 12);
+    b.lineEdit(id.holes, left + 90, top + 74, place.holesWidth, 12);
+    if (place.buildRowsBelow)
+        place.buildRowsBelow();
     // The two offsetting buttons share one place; only one is shown at a time, so side 2's two
     // share an Alt key. Side 1's keys are the captions' first letters.
     const bool first = side == 0;

@@ -37,8 +37,8 @@ QWidget* PostsPage::build()
     b.label("Select Post Material:", 14, 19, 90, 8);
     b.editableList(MaterialList, 108, 17, 160, 14);
 
-    buildPatternSide(b, kSides[0], 0, 7);
-    buildPatternSide(b, kSides[1], 1, 180);
+    buildPatternSide(b, kSides[0], 0, {7});
+    buildPatternSide(b, kSides[1], 1, {180});
 
     b.label("Current Tap File:", 7, 198, 68, 8);
     b.lineEdit(CurrentTapFile, 76, 196, 190, 12, true);
@@ -47,7 +47,7 @@ QWidget* PostsPage::build()
 
     b.groupBox("Current Job:", 7, 214, 216, 56);
     b.startRadioGroup();
-    b.radioButton(CutOneSide, "Cut &One Side", 14, 227, 80, 10);
+    b.radioButton(CutOneSide, "Cut One S&ide", 14, 227, 80, 10);
     b.radioButton(CutBothSides, "Cut &Both Sides", 14, 241, 80, 10);
     b.label("Total Number of Posts to Cut:", 98, 227, 122, 8);
     b.lineEdit(TotalPosts, 98, 240, 60, 12);

@@ -128,7 +128,11 @@ void ProgramPanel::refresh()
     ProgramPicture picture = source_->composeProgram(out, reasons)
                                  ? pictureOfProgram(out.bytes(), machineFromSettings())
                                  : pictureOfReason(reasons.texts().empty() ? std::string() : reasons.texts().front());
-    cuttingTime_->setText(picture.reason.empty() ? QString::fromStdString(cuttingTimeText(picture.report.cuttingSeconds))
-                                                 : QString());
+    // Under the preview, ticked or not: the time the program takes, or why Run would refuse it;
+    // a reason too long for its two lines is whole in the tooltip.
+    const QString line = QString::fromStdString(picture.reason.empty() ? cuttingTimeText(picture.report.cuttingSeconds)
+                                                                       : picture.reason);
+    cuttingTime_->setText(line);
+    cuttingTime_->setToolTip(line);
     view_->setPicture(std::move(picture));
 }

@@ -23,8 +23,8 @@ private:
     ProgramPicture picture_;
 };
 
-// Under the preview: the "Show Program" check box and the cutting time. While the box is ticked
-// the program view takes the preview's place. Both follow the shown page: every redraw of its
+// Under the preview: the "Show Program" check box and the cutting time, or the reason Run would
+// refuse the job now. While the box is ticked the program view takes the preview's place. Both follow the shown page: every redraw of its
 // preview composes its program again, in memory.
 class ProgramPanel : public QObject {
 public:
@@ -38,6 +38,7 @@ public:
     QCheckBox* showProgram() const { return showProgram_; }
     // View's "Show Program", ticked with the box.
     QAction* viewAction() const { return viewAction_; }
+    // The cutting time, or the reason there is none.
     QLabel* cuttingTime() const { return cuttingTime_; }
     ProgramView* view() const { return view_; }
 

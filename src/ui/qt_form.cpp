@@ -156,6 +156,13 @@ bool QtForm::eventFilter(QObject* watched, QEvent* event)
     return false;
 }
 
+void QtForm::keepAltKey(ControlId id, QChar key)
+{
+    altKeys_[id] = key;
+    if (auto* button = qobject_cast<QAbstractButton*>(control(id)))
+        setText(id, fromQt(button->text().remove(QLatin1Char('&'))));
+}
+
 std::string QtForm::text(ControlId id) const
 {
     QWidget* w = control(id);
@@ -164,7 +171,7 @@ std::string QtForm::text(ControlId id) const
     if (auto* box = qobject_cast<QComboBox*>(w))
         return fromQt(box->currentText());
     if (auto* button = qobject_cast<QAbstractButton*>(w))
-        return fromQt(button->text());
+        return fromQt(altKeys_.count(id) ? QString(button->text()).remove(QLatin1Char('&')) : button->text());
     if (auto* label = qobject_cast<QLabel*>(w))
         return fromQt(label->text());
     if (auto* group = qobject_cast<QGroupBox*>(w))
@@ -187,7 +194,15 @@ void QtForm::setText(ControlId id, const std::string& text)
         if (box->isEditable())
             box->setEditText(value);
     } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
-        button->setText(value);
+        QString caption = value;
+        if (auto key = altKeys_.find(id); key != altKeys_.end()) {
+            auto at = caption.indexOf(key->second);
+            if (at < 0)
+                at = caption.indexOf(key->second, 0, Qt::CaseInsensitive);
+            if (at >= 0)
+                caption.insert(at, QLatin1Char('&'));
+        }
+        button->setText(caption);
     } else if (auto* label = qobject_cast<QLabel*>(w)) {
         label->setText(value);
     } else if (auto* group = qobject_cast<QGroupBox*>(w)) {
@@ -218,6 +233,14 @@ void QtForm::setChecked(ControlId id, bool checked)
     button->setAutoExclusive(autoExclusive);
     if (groupExclusive)
         group->setExclusive(true);
+    // Tab stops at a group's ticked button, as it does after the user ticks one.
+    if (checked && group && groupExclusive) {
+        for (QAbstractButton* member : group->buttons()) {
+            const auto policy = member->focusPolicy();
+            member->setFocusPolicy(member == button ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                                    : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+        }
+    }
 }
 
 bool QtForm::enabled(ControlId id) const
@@ -248,6 +271,15 @@ void QtForm::setFocus(ControlId id)
 {
     if (QWidget* w = control(id))
         FocusLostQueue::instance().quietly([w] { w->setFocus(Qt::OtherFocusReason); });
+}
+
+void QtForm::selectAllText(ControlId id)
+{
+    QWidget* w = control(id);
+    if (auto* box = qobject_cast<QComboBox*>(w))
+        w = box->lineEdit();
+    if (auto* edit = qobject_cast<QLineEdit*>(w))
+        edit->selectAll();
 }
 
 void QtForm::clearItems(ControlId id)

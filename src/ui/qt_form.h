@@ -38,6 +38,9 @@ public:
         handlers(id).selectionCancelled = std::move(handler);
     }
     void onFocusLost(ControlId id, Handler handler) { handlers(id).focusLost = std::move(handler); }
+    // A button the logic recaptions keeps its Alt key on the letter key of every caption it gets;
+    // the logic reads and writes the caption without the "&".
+    void keepAltKey(ControlId id, QChar key);
 
     std::string text(ControlId id) const override;
     void setText(ControlId id, const std::string& text) override;
@@ -50,6 +53,7 @@ public:
     bool visible(ControlId id) const override;
     void setVisible(ControlId id, bool visible) override;
     void setFocus(ControlId id) override;
+    void selectAllText(ControlId id) override;
 
     void clearItems(ControlId id) override;
     void appendItems(ControlId id, const std::vector<ListItem>& items) override;
@@ -82,4 +86,5 @@ private:
     std::map<ControlId, QPointer<QWidget>> controls_;
     std::map<ControlId, Handlers> handlers_;
     std::map<QObject*, ControlId> ids_;
+    std::map<ControlId, QChar> altKeys_;
 };

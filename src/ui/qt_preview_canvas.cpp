@@ -22,7 +22,11 @@ void QtPreviewCanvas::fillWhite(int width, int height)
 
 void QtPreviewCanvas::selectPen(int number)
 {
-    painter_.setPen(pen(number));
+    if (number == selected_)
+        return;
+    static const QPen pens[] = {pen(0), pen(1), pen(2), pen(3)};
+    painter_.setPen(number >= 0 && number < 4 ? pens[number] : pen(number));
+    selected_ = number;
 }
 
 void QtPreviewCanvas::moveTo(int x, int y)

@@ -23,4 +23,6 @@ private:
     QPainter& painter_;
     int height_;
     QPoint position_;
+    // The pen the painter holds: most records keep the pen of the one before.
+    int selected_ = -1;
 };

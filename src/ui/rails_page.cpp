@@ -6,6 +6,7 @@
 #include "ui/page_tooltips.h"
 #include "ui/pattern_side_widgets.h"
 
+#include <QLabel>
 #include <QLineEdit>
 
 using namespace rails;
@@ -16,12 +17,20 @@ constexpr JobButtons kJobButtons{CutOneSide, CutBothSides, Overlay, Apart, Save,
 
 constexpr int kSideTop = 40;
 constexpr int kRailRows = 3;
+// Number of Holes leaves room beside it for the note on a count the page chose.
+constexpr int kHolesWidth = 24;
 
-// The rows under a side's Number of Holes: what is left below the holes, and the slope, typed on
-// side 1 and mirrored on side 2.
+// The note beside Number of Holes, then the rows under it: what is left below the holes, and the
+// slope, typed on side 1 and mirrored on side 2.
 void buildRailRows(PageBuilder& b, int side, int left)
 {
     const RailFields& f = kRailFields[static_cast<size_t>(side)];
+    QLabel* note = b.label("", left + 92 + kHolesWidth, kSideTop + 76, 166 - 93 - kHolesWidth, 8, f.holesNote);
+    // A remark on the field, not a value: smaller, in italics.
+    QFont remark = note->font();
+    remark.setItalic(true);
+    remark.setPointSizeF(remark.pointSizeF() * 0.8);
+    note->setFont(remark);
     const int top = kSideTop + 90;
     b.label("Distance from Bottom:", left + 7, top + 2, 94, 8, f.bottomLabel);
     b.lineEdit(f.bottom, left + 102, top, 48, 12, true);
@@ -46,7 +55,7 @@ RailsPage::RailsPage(MainWindow& window) : logic_(form_, window.messages(), wind
                                  logic_.onLeft();
                                  return true;
                              },
-                             &logic_});
+                             &logic_, [this](bool underway) { logic_.onLeaving(underway); }});
 }
 
 QWidget* RailsPage::build()
@@ -58,8 +67,8 @@ QWidget* RailsPage::build()
     b.editableList(MaterialList, 108, 17, 160, 14);
     for (int side = 0; side < 2; ++side) {
         const int left = side == 0 ? 7 : 180;
-        buildPatternSide(b, kSides[static_cast<size_t>(side)], side, left, kSideTop, kRailRows);
-        buildRailRows(b, side, left);
+        buildPatternSide(b, kSides[static_cast<size_t>(side)], side,
+                         {left, kSideTop, kRailRows, kHolesWidth, [&b, side, left] { buildRailRows(b, side, left); }});
     }
 
     const int below = kSideTop + 150 + 16 * kRailRows + 4;
@@ -71,7 +80,7 @@ QWidget* RailsPage::build()
     const int job = below + 16;
     b.groupBox("Current Job:", 7, job, 216, 40);
     b.startRadioGroup();
-    b.radioButton(CutOneSide, "Cut &One Side", 14, job + 12, 80, 10);
+    b.radioButton(CutOneSide, "Cut One S&ide", 14, job + 12, 80, 10);
     b.radioButton(CutBothSides, "Cut &Both Sides", 14, job + 25, 80, 10);
     b.label("Total Number of Posts to Cut:", 98, job + 12, 122, 8);
     b.lineEdit(TotalPosts, 98, job + 24, 60, 12);

@@ -261,7 +261,7 @@ TEST_F(ConfigurationsPageTest, EveryNumberFieldRefusesWhatItCannotStore)
         {Heads, "2.5", kHeadsRange},
         {Heads, "0", kHeadsRange},
         {Heads, "5", kHeadsRange},
-        {LeadIn, "1/8", "Lead in radius must be a positive number."},
+        {LeadIn, "1/8in", "Lead in radius must be a positive number."},
         {Exit, "-0.1", "Exit radius must be a positive number."},
         {Clearance, "-1", "Clearance height must be a positive number."},
         {DefaultCutRate, "", kDefaultCut},
@@ -282,7 +282,7 @@ TEST_F(ConfigurationsPageTest, EveryNumberFieldRefusesWhatItCannotStore)
         {PlungeRate, "fast", "Plunge Feed Rate Must be a Positive Number"},
         {MaterialLength, "96in", "Material length must be a positive number."},
         {HoleRadius, "-0.25", "Hole radius must be a positive number."},
-        {BitDiameter, "1/4", "Bit Diameter must be a positive number."},
+        {BitDiameter, "1/4 in", "Bit Diameter must be a positive number."},
     };
     const std::string stored = home.read("korvanta.ini");
     for (const Case& c : cases) {
@@ -485,4 +485,48 @@ TEST_F(ConfigurationsPageTest, OnAFullDiskTheSettingsAndLibrariesNameTheFileAndK
     EXPECT_EQ(messages.texts().back(), "Can not open materials save file.\n" + disk.file("materials.sav") +
                                            " : No space left on device");
     EXPECT_EQ(readOrEmpty(disk.file("materials.sav")), materials);
+}
+
+// The Maximum shown with Variable is never below the Minimum as typed.
+TEST_F(ConfigurationsPageTest, VariableShowsAMaximumNoLessThanTheMinimumTyped)
+{
+    gs.depth = gs.maxdepth = 0.25f;
+    form.setText(Depth, "0.3");
+    page.onVariableClicked();
+    EXPECT_EQ(form.caption(DepthLabel), "Minimum:");
+    EXPECT_EQ(form.text(Maximum), "0.300");
+    page.onFixedClicked();
+    gs.maxdepth = 0.5f;
+    page.onVariableClicked();
+    EXPECT_EQ(form.text(Maximum), "0.500") << "a Maximum above the Minimum stays";
+}
+
+// Lengths typed as fractions are read exactly wherever the page reads a length; counts are not.
+TEST_F(ConfigurationsPageTest, LengthsTypedAsFractions)
+{
+    form.setText(MaterialName, "Oak 3x3");
+    for (auto [field, text] : {std::pair{MaterialLength, "95 1/2"}, {MaterialWidth, "3-1/2"}, {MaterialHeight, "3 1/2"},
+                               {MaterialThickness, "1/8"}})
+        form.setText(field, text);
+    page.onMaterialSaveClicked();
+    ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(currentMaterial.length, 95.5f);
+    EXPECT_EQ(currentMaterial.width, 3.5f);
+    EXPECT_EQ(currentMaterial.thickness, 0.125f);
+    EXPECT_EQ(form.text(MaterialLength), "95.500");
+
+    form.setText(LeadIn, "1/16");
+    page.onLeadInCommitted();
+    EXPECT_EQ(gs.leadin, 0.0625f);
+    EXPECT_EQ(form.text(LeadIn), "0.062");
+    form.setText(positionX(1), "-2 1/4");
+    form.setText(Clearance, "1 1/2");
+    EXPECT_EQ(leaving(), "");
+    EXPECT_EQ(gs.spos[0], -2.25f);
+    EXPECT_EQ(gs.clearance, 1.5f);
+    EXPECT_EQ(gs.leadin, 0.0625f) << "the field read again keeps the exact value";
+    gs.heads = 3;
+    form.setText(Heads, "1 1/2");
+    page.onHeadsCommitted();
+    EXPECT_EQ(gs.heads, 3) << "a count takes no fraction";
 }

@@ -216,3 +216,44 @@ TEST_F(ManualPageTest, AHandedOverFileIsLoadedAsOnItsOwnPage)
     page.runManual();
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"No Material Specified."});
 }
+
+// Side 2's Add takes no part in a one-side job, as its fields take none.
+TEST_F(ManualPageTest, SideTwoEditsOnlyWhileBothSidesAreCut)
+{
+    for (ControlId id : {Add, Remove, Change, Spacing})
+        EXPECT_FALSE(form.enabled(onSide(id, 1))) << id;
+    page.onAddClicked(1);
+    EXPECT_TRUE(messages.entries().empty());
+    page.onCutBothSidesClicked();
+    EXPECT_TRUE(form.enabled(onSide(Add, 1)));
+    add(1, "RAIL 4", "6");
+    selectRow(1, 0);
+    EXPECT_TRUE(form.enabled(onSide(Remove, 1)));
+    page.onCutOneSideClicked();
+    for (ControlId id : {Add, Remove, Change})
+        EXPECT_FALSE(form.enabled(onSide(id, 1))) << id;
+}
+
+TEST_F(ManualPageTest, OffsetOnPutsTheFocusInTheOffsetField)
+{
+    for (int side = 0; side < 2; ++side) {
+        page.onOffsetToggled(side);
+        EXPECT_EQ(form.focused(), onSide(Offset, side));
+        EXPECT_TRUE(form.textSelected(onSide(Offset, side)));
+        page.onOffsetToggled(side);
+        EXPECT_EQ(form.focused(), onSide(HoleList, side));
+    }
+}
+
+TEST_F(ManualPageTest, FractionsAreReadExactly)
+{
+    page.onOffsetToggled(0);
+    add(0, "RAIL 4", "3 5/8", "-3/16");
+    ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
+    EXPECT_EQ(manualJob.placedHoles[0][0].spacing, 3.625f);
+    EXPECT_EQ(manualJob.placedHoles[0][0].offset, -0.1875f);
+    EXPECT_EQ(rows(), std::vector<std::string>{"#1 : RAIL 4X1.5 : 3.625 : -0.188"});
+    selectRow(0, 0);
+    page.onChangeClicked(0);
+    EXPECT_EQ(manualJob.placedHoles[0][0].offset, -0.1875f) << "Change keeps what the fields still show";
+}

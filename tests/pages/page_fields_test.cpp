@@ -35,6 +35,12 @@ TEST(PageFields, NumberFieldRules)
         {kDistanceField, FieldCheck::Collect, kBeyondFloat, "Distance to First Hole must be a positive number.", 0},
         {kHolesField, FieldCheck::Leave, kBeyondFloat, "Number of Holes to cut must be a positive number.", 0},
         {kDistanceField, FieldCheck::Leave, "340282346638528859811704183484516925440", nullptr, 3.40282347e38f},
+        {kDistanceField, FieldCheck::Leave, "5 1/2", nullptr, 5.5f},
+        {kDistanceField, FieldCheck::Collect, "5-1/2", nullptr, 5.5f},
+        {kDistanceField, FieldCheck::Leave, "-1 1/2", "Distance to First Hole must be a positive number.", 0},
+        {kSpacingField, FieldCheck::Leave, "-1 1/2", nullptr, -1.5f},
+        {kSpacingField, FieldCheck::Leave, "5 3/2", "Spacing between holes must be a legitimate number.", 0},
+        {kHolesField, FieldCheck::Leave, "1/2", "Number of Holes to cut must be a positive number.", 0},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.rule.invalid) + " / \"" + c.text + "\"");
@@ -56,4 +62,20 @@ TEST(PageFields, NumberFieldRules)
         assignNumber(c.rule, text, value);
         EXPECT_EQ(value, c.value);
     }
+}
+
+// A fraction that passes is shown as its value, as every length is, and read exactly.
+TEST(PageFields, AFractionIsShownAsItsValue)
+{
+    MemoryForm form;
+    RecordingMessages messages;
+    form.setText(Spacing, "3 5/16");
+    std::string text;
+    ASSERT_TRUE(checkNumberField(form, messages, kSpacingField, FieldCheck::Leave, text));
+    EXPECT_EQ(form.text(Spacing), "3.312");
+    float value = 0;
+    assignNumber(kSpacingField, text, value);
+    EXPECT_EQ(value, 3.3125f);
+    assignNumber(kSpacingField, form.text(Spacing), value);
+    EXPECT_EQ(value, 3.3125f) << "while the field shows the value, reading it again keeps it";
 }

@@ -568,3 +568,37 @@ TEST_F(PostsPageTest, RunOnAFullDiskOrAReadOnlyFolderNamesTheFileAndKeepsTheOldO
         *folder = kept;
     }
 }
+
+// Use Offsetting, by a click or its Alt key, hides itself: the focus goes to the side's amount
+// with its text selected, so that the amount typed next replaces it, on either side.
+TEST_F(PostsPageTest, UseOffsettingPutsTheFocusInTheAmountReadyToBeTypedOver)
+{
+    layOutExample();
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    for (int side = 0; side < 2; ++side) {
+        SCOPED_TRACE("side " + std::to_string(side + 1));
+        page.onUseOffsettingClicked(side);
+        EXPECT_EQ(form.focused(), onSide(OffsetAmount, side));
+        EXPECT_EQ(form.text(onSide(OffsetAmount, side)), "0.000");
+        EXPECT_TRUE(form.textSelected(onSide(OffsetAmount, side)));
+    }
+}
+
+TEST_F(PostsPageTest, LengthsTypedAsFractionsAreReadExactly)
+{
+    layOutExample();
+    type(Distance, "5 1/2", &CAutomatic::onDistanceCommitted);
+    EXPECT_TRUE(messages.entries().empty());
+    EXPECT_EQ(form.text(Distance), "5.500");
+    EXPECT_EQ(postJob.side[0].distanceFromTop, 5.5f);
+    type(Spacing, "-1 5/16", &CAutomatic::onSpacingCommitted);
+    EXPECT_EQ(form.text(Spacing), "-1.312");
+    EXPECT_EQ(postJob.side[0].spacing, -1.3125f);
+    ASSERT_TRUE(page.collectPostJob());
+    EXPECT_EQ(postJob.side[0].spacing, -1.3125f) << "the field read again keeps what the fraction gave";
+    type(Distance, "-1/2", &CAutomatic::onDistanceCommitted);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Distance to First Hole must be a positive number."});
+    type(Holes, "1 1/2", &CAutomatic::onHolesCommitted);
+    EXPECT_EQ(messages.texts().back(), "Number of Holes to cut must be a positive number.") << "a count is whole";
+}

@@ -63,10 +63,15 @@ TEST_F(RailsPageTest, HolesFillTheRailAndTheCountIsKeptToWhatFits)
     EXPECT_EQ(form.text(kSides[0].holes), "5");
     EXPECT_EQ(form.text(kRailFields[0].bottom), "6.000");
 
+    EXPECT_EQ(form.text(kRailFields[0].holesNote), "as many as fit");
+
+    // One more hole than fit, added to the count laid out, is refused and the count kept.
     form.setText(kSides[0].holes, "6");
     page.onHolesCommitted(0);
-    EXPECT_EQ(messages.texts().front(), "Invalid Settings.\nMaterial Length not long enough for current settings");
+    EXPECT_EQ(messages.texts().front(), "Not Enough Material to Add Additional Hole");
     EXPECT_EQ(form.text(kSides[0].holes), "5");
+    EXPECT_EQ(form.focused(), kSides[0].holes);
+    EXPECT_TRUE(form.textSelected(kSides[0].holes));
 
     messages.clear();
     form.setText(kSides[0].holes, "5");
@@ -178,4 +183,45 @@ TEST_F(RailsPageTest, RunWithTheJobFolderMissingWritesNoProgram)
                                                          home.file("missing") + " : No such file or directory"});
     EXPECT_FALSE(home.exists("Rail.tap"));
     EXPECT_EQ(window.minimized, 0);
+}
+
+TEST_F(RailsPageTest, ACountTypedBeforeTheSpacingIsCutToWhatFitsAndTheBottomFollows)
+{
+    form.setText(kSides[0].distance, "4");
+    page.onDistanceCommitted(0);
+    form.setText(kSides[0].holes, "6");
+    page.onHolesCommitted(0);
+    EXPECT_TRUE(messages.entries().empty()) << "six fit while there is no spacing";
+    EXPECT_EQ(form.text(kRailFields[0].holesNote), "");
+    form.setText(kSides[0].spacing, "2");
+    page.onSpacingCommitted(0);
+    EXPECT_EQ(messages.texts(),
+              std::vector<std::string>{"Invalid Settings.\nMaterial Length not long enough for current settings"});
+    EXPECT_EQ(form.text(kSides[0].holes), "5");
+    EXPECT_EQ(form.text(kRailFields[0].bottom), "6.000") << "what five holes leave";
+    EXPECT_EQ(form.text(kRailFields[0].holesNote), "as many as fit");
+}
+
+TEST_F(RailsPageTest, TheCountLeftOnTheWayToAnotherPageIsNotTaken)
+{
+    layOut();
+    form.setText(kSides[0].holes, "9");
+    page.onLeaving(true);
+    page.onHolesCommitted(0);
+    EXPECT_TRUE(messages.entries().empty());
+    page.onLeaving(false);
+    page.onHolesCommitted(0);
+    EXPECT_EQ(messages.texts(), std::vector<std::string>{"Not Enough Material to Add Additional Hole"});
+}
+
+TEST_F(RailsPageTest, UseOffsettingPutsTheFocusInTheAmountReadyToBeTypedOver)
+{
+    layOut();
+    form.setChecked(CutBothSides, true);
+    page.onCutBothSidesClicked();
+    for (int side = 0; side < 2; ++side) {
+        page.onUseOffsettingClicked(side);
+        EXPECT_EQ(form.focused(), kSides[static_cast<size_t>(side)].offsetAmount) << side;
+        EXPECT_TRUE(form.textSelected(kSides[static_cast<size_t>(side)].offsetAmount)) << side;
+    }
 }

@@ -55,6 +55,7 @@ TEST_F(DrawListTest, RecordsGoToTheFileAndReadBackInOrder)
     list.AddRecord(kLine, 1, {0, 0, 0, 9}, {1, 2, 0, 10});
     list.AddRecord(kClockwiseArc, 3, {4, 5, 0, 6}, {7, 8, 0, 9});
     EXPECT_EQ(list.GetCount(), 2);
+    list.flush(); // as every fit does
     EXPECT_EQ(home.read(kDrawListFileName).size(), 80u);
 
     DrawRecord r;
@@ -134,9 +135,11 @@ TEST_F(DrawListTest, AFailedWriteIsNamedAndOnlyWholeRecordsCount)
     list.Restart();
     EXPECT_EQ(list.failure(), "");
     list.AddRecord(kLine, 1, {0, 0, 0, 0}, {1, 1, 0, 0});
+    list.flush(); // the first record reaches the file before the disk is full
     disk.fill();
     for (int i = 0; i < 400; ++i)
         list.AddRecord(kLine, 1, {0, 0, 0, 0}, {2, 2, 0, 0});
+    list.flush();
     EXPECT_EQ(list.failure(), disk.file("fdraw.tmp") + " : No space left on device");
     EXPECT_GE(list.GetCount(), 1);
     DrawRecord r;

@@ -103,3 +103,64 @@ TEST(ParseLetterFields, KeepsLongValuesWhole)
     EXPECT_EQ(f[0]->size(), 500u);
     EXPECT_EQ(f[1], "2");
 }
+
+// A length as a fence shop writes it is read exactly; anything else is no fraction, and the
+// field's own message stands.
+TEST(FractionValue, AcceptedFormsAndRefusedOnes)
+{
+    struct Case {
+        const char* text;
+        int mode;
+        std::optional<double> value;
+    };
+    const Case cases[] = {
+        {"5 1/2", kUnsigned, 5.5},
+        {"5-1/2", kUnsigned, 5.5},
+        {"1/4", kUnsigned, 0.25},
+        {"3 5/8", kUnsigned, 3.625},
+        {"-1 1/2", kSigned, -1.5},
+        {"-3/8", kSigned, -0.375},
+        {" 12  7/16 ", kUnsigned, 12.4375},
+        {"3/2", kUnsigned, 1.5},  // a fraction alone may be improper
+        {"0 1/2", kUnsigned, 0.5},
+        {"-1 1/2", kUnsigned, std::nullopt}, // a negative length where only positive ones are
+        {"5 3/2", kUnsigned, std::nullopt},  // the fraction of a whole number is below one
+        {"5 2/2", kUnsigned, std::nullopt},
+        {"1/0", kUnsigned, std::nullopt},
+        {"5 1/0", kUnsigned, std::nullopt},
+        {"5", kUnsigned, std::nullopt},      // a number, not a fraction
+        {"5.5", kUnsigned, std::nullopt},
+        {"5.5 1/2", kUnsigned, std::nullopt},
+        {"5 1/2.5", kUnsigned, std::nullopt},
+        {"5 1 / 2", kUnsigned, std::nullopt},
+        {"5 - 1/2", kUnsigned, std::nullopt},
+        {"5--1/2", kUnsigned, std::nullopt},
+        {"5 -1/2", kSigned, std::nullopt},
+        {"--1/2", kSigned, std::nullopt},
+        {"1/2/3", kUnsigned, std::nullopt},
+        {"5 1/2in", kUnsigned, std::nullopt},
+        {"/2", kUnsigned, std::nullopt},
+        {"1/", kUnsigned, std::nullopt},
+        {"5 /2", kUnsigned, std::nullopt},
+        {"", kUnsigned, std::nullopt},
+        {"1234567890 1/2", kUnsigned, std::nullopt}, // more digits than are read exactly
+        {"5\t1/2", kUnsigned, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("\"") + c.text + "\" mode " + std::to_string(c.mode));
+        EXPECT_EQ(fractionValue(c.text, c.mode), c.value);
+    }
+}
+
+TEST(ReadLengthText, NumbersByTheLeadingNumberRuleAndFractionsExactly)
+{
+    EXPECT_EQ(readLengthText("", kUnsigned), 0.0);
+    EXPECT_EQ(readLengthText("1.2.3", kUnsigned), 1.2);
+    EXPECT_EQ(readLengthText("5 1/2", kUnsigned), 5.5);
+    EXPECT_EQ(readLengthText("-2", kUnsigned), std::nullopt);
+    EXPECT_EQ(readLengthText("1e3", kSigned), std::nullopt);
+    // A field showing the value it holds keeps it: 5/16 shows "0.312" and stays 0.3125.
+    EXPECT_EQ(lengthFieldValue("0.312", kUnsigned, 0.3125f), 0.3125f);
+    EXPECT_EQ(lengthFieldValue("0.313", kUnsigned, 0.3125f), 0.313f);
+    EXPECT_EQ(lengthFieldValue("x", kUnsigned, 2.0f), 0.0f);
+}

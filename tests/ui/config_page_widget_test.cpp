@@ -81,7 +81,7 @@ TEST_F(ConfigPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
     window.showPage(PageId::Posts);
     EXPECT_EQ(window.currentPage(), PageId::Configurations) << "a refused store keeps the page";
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Lead in radius can not be blank"});
-    EXPECT_TRUE(window.previewFrame()->isVisible()) << "leaving brings the preview back, refused or not";
+    EXPECT_FALSE(window.previewFrame()->isVisible()) << "the preview stays off the refused page and its fields";
     form.setText(LeadIn, "0.25");
     window.showPage(PageId::Posts);
     EXPECT_EQ(window.currentPage(), PageId::Posts);

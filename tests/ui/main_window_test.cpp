@@ -101,7 +101,7 @@ TEST_F(MainWindowTest, APageThatRefusesToBeLeftStaysShown)
     EXPECT_EQ(tabWhileLeaving, 3) << "no other page shows behind the refusal";
     EXPECT_EQ(window.currentPage(), PageId::Configurations);
     EXPECT_EQ(window.tabs()->currentIndex(), 3);
-    EXPECT_TRUE(window.previewFrame()->isVisible()) << "leaving Configurations brings the preview back";
+    EXPECT_FALSE(window.previewFrame()->isVisible()) << "the preview stays off the refusing page";
     EXPECT_EQ(gs.lastpage, 3);
     EXPECT_EQ(events.back(), "left 3");
 }

@@ -15,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <tuple>
 
 using namespace posts;
 
@@ -31,7 +32,7 @@ TEST_F(UiTest, ShowProgramDrawsTheCutsInTheSideColour)
     settle();
     EXPECT_TRUE(panel.view()->isVisible());
     EXPECT_EQ(panel.view()->picture().reason, "Must Select a Material.");
-    EXPECT_TRUE(panel.cuttingTime()->text().isEmpty());
+    EXPECT_EQ(panel.cuttingTime()->text(), "Must Select a Material.") << "in place of the cutting time";
 
     auto* material = qobject_cast<QComboBox*>(posts.form().control(MaterialList));
     material->setCurrentIndex(1);
@@ -65,4 +66,33 @@ TEST_F(UiTest, ShowProgramDrawsTheCutsInTheSideColour)
 
     panel.showProgram()->setChecked(false);
     EXPECT_FALSE(panel.view()->isVisible()) << "unticked, the preview is shown as before";
+}
+
+// Unticked too, the line under the preview says why Run would refuse the job, as Run says it.
+TEST_F(UiTest, TheReasonForARefusalStandsUnderThePreview)
+{
+    writeShopLibraries();
+    useExampleMachine();
+    QtMessages messages;
+    MainWindow window("", PageId::Posts, QIcon(), messages);
+    PostsPage posts(window);
+    ASSERT_TRUE(showActive(window));
+    ProgramPanel& panel = *window.programPanel();
+    ASSERT_FALSE(panel.showProgram()->isChecked());
+    auto* material = qobject_cast<QComboBox*>(posts.form().control(MaterialList));
+    material->setCurrentIndex(1);
+    emit material->activated(1);
+    auto* hole = qobject_cast<QComboBox*>(posts.form().control(HoleList));
+    hole->setCurrentIndex(1);
+    emit hole->activated(1);
+    // Ten holes 14 apart on the 72-inch post: the sixth runs off its end.
+    for (auto [field, text, commit] : {std::tuple{Distance, "6", &CAutomatic::onDistanceCommitted},
+                                       {Spacing, "10", &CAutomatic::onSpacingCommitted},
+                                       {Holes, "10", &CAutomatic::onHolesCommitted}}) {
+        posts.form().setText(field, text);
+        (posts.logic().*commit)(0);
+    }
+    settle();
+    EXPECT_EQ(panel.cuttingTime()->text(), "Hole 6 of side one lies outside the material.");
+    EXPECT_TRUE(panel.cuttingTime()->isVisible());
 }
