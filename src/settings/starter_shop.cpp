@@ -68,11 +68,11 @@ void useStarterSettings(const std::string& programFolder, const std::string& job
     Settings s;
     s.heads = 1;
     s.headchars = "Z";
-    s.head1on = "M3";
-    s.head1off = "M5";
-    for (int head = 2; head <= kMaxHeads; ++head) {
-        s.headOn(head) = "M3." + std::to_string(head);
-        s.headOff(head) = "M5." + std::to_string(head);
+    // Head 1 is the one a new shop runs; the others get commands of their own to edit.
+    for (int head = 1; head <= kMaxHeads; ++head) {
+        const std::string number = head == 1 ? std::string() : std::string(".").append(std::to_string(head));
+        s.headOn(head) = std::string("M3").append(number);
+        s.headOff(head) = std::string("M5").append(number);
     }
     s.bit = 0.25f;
     s.bitname = "1/4";
