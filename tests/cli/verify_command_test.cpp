@@ -20,19 +20,21 @@ protected:
         ASSERT_TRUE(WriteIniFile(messages));
     }
 
-    int verify(const std::string& arguments)
+    // The real program in the home folder.
+    int verify(std::vector<std::string> arguments)
     {
-        return runCommand("cd " + quoted(home.path()) + " && " + quoted(KORVANTA_CLI) + " verify " + arguments +
-                          " > " + quoted(home.file("stdout.txt")) + " 2> " + quoted(home.file("stderr.txt")));
+        arguments.insert(arguments.begin(), "verify");
+        return runProgram(KORVANTA_CLI, arguments, home.path(), home.file("stdout.txt"), home.file("stderr.txt"));
     }
-    std::string output() const { return home.read("stdout.txt"); }
+    int verify(const std::string& arguments) { return verify(words(arguments)); }
+    std::string output() const { return printedText(home.read("stdout.txt")); }
 };
 
 } // namespace
 
 TEST_F(VerifyCommandTest, GoldenProgramsOfTheMachineAreClean)
 {
-    std::string programs;
+    std::vector<std::string> programs;
     int count = 0;
     for (const char* folder : {"programs/post", "programs/manual", "programs/rail", "cli"}) {
         for (const auto& entry : std::filesystem::directory_iterator(goldenPath(folder))) {
@@ -40,7 +42,7 @@ TEST_F(VerifyCommandTest, GoldenProgramsOfTheMachineAreClean)
             readWholeFile(entry.path().string(), bytes);
             if (bytes.find("v2 a\"ZW\"") == std::string::npos)
                 continue; // written for another machine
-            programs += " " + quoted(entry.path().string());
+            programs.push_back(entry.path().string());
             count += 1;
         }
     }
