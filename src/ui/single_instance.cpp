@@ -71,6 +71,13 @@ void SingleInstance::acceptConnections()
 
 QString SingleInstance::userFolder()
 {
+#ifdef Q_OS_WIN
+    // The runtime location is the user's home folder there: the user's local application data
+    // (C:\Users\NAME\AppData\Local\Korvanta) instead.
+    const QString local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!local.isEmpty())
+        return QDir(local).filePath(QStringLiteral("Korvanta"));
+#endif
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }

@@ -22,7 +22,7 @@ public:
     // The first start: what to do when a later one asks.
     void setRaiseHandler(std::function<void()> handler) { onRaise_ = std::move(handler); }
 
-    // The user's runtime folder.
+    // The user's runtime folder (on Windows a folder in the user's local application data).
     static QString userFolder();
     const QString& serverName() const { return serverName_; }
 

@@ -1,4 +1,5 @@
 // The real korvanta-cli executable: exit status, standard error and the file it writes.
+#include "platform/system_text.h"
 #include "settings/files.h"
 #include "settings/ini_file.h"
 #include "settings/library_files.h"
@@ -185,4 +186,23 @@ TEST_F(GenerateCommandTest, Usage)
         EXPECT_EQ(generate(wrong), 2) << wrong;
         EXPECT_NE(errors().find("Usage:"), std::string::npos) << wrong;
     }
+}
+
+// A folder and a program named with spaces and letters outside ASCII, as a shop names them after
+// a customer: each argument reaches the program whole (on Windows through the wide command line).
+TEST_F(GenerateCommandTest, NamesWithSpacesAndLettersOutsideAscii)
+{
+    ASSERT_EQ(generate("generate source.tap --out target.tap"), 0) << errors();
+    const std::string folder = home.file("Auftr\u00e4ge Jos\u00e9");
+    std::filesystem::create_directory(pathFromUtf8(folder));
+    const std::string source = joinPath(folder, "Zaun M\u00fcller \u0141\u00f3d\u017a.tap");
+    const std::string target = joinPath(folder, "Zaun M\u00fcller neu.tap");
+    ASSERT_TRUE(writeFileAtomically(source, home.read("source.tap")));
+    EXPECT_EQ(runProgram(KORVANTA_CLI, {"generate", source, "--out", target, "--home", home.path()}, folder,
+                         home.file("stdout.txt"), home.file("stderr.txt")),
+              0)
+        << errors();
+    std::string written;
+    ASSERT_TRUE(readWholeFile(target, written));
+    EXPECT_TRUE(written == home.read("target.tap"));
 }

@@ -66,3 +66,12 @@ TEST_F(VerifyCommandTest, ReportsEachProblemAtItsLineAndFailsWithIt)
     EXPECT_EQ(verify("--bit"), 2);
     EXPECT_EQ(verify(""), 2);
 }
+
+// The program's name, outside ASCII and with a space, comes back in the report as it was given.
+TEST_F(VerifyCommandTest, ReportsAProgramNamedOutsideAsciiByItsName)
+{
+    const std::string name = "Zaun M\u00fcller \u4e2d.tap";
+    ASSERT_TRUE(writeFileAtomically(home.file(name), "F120 XY\r\nF30 ZW\r\nG0 X10.000 Y30.000 \r\n"));
+    EXPECT_EQ(verify(std::vector<std::string>{name}), 0) << output();
+    EXPECT_EQ(output().rfind(name + ": 0 holes", 0), 0u) << output();
+}

@@ -44,8 +44,11 @@ void ProgramOutput::characterWord(std::string_view prefix, char c)
 
 bool saveOutput(const ProgramOutput& output, const std::string& path, Messages& messages)
 {
-    if (writeFileAtomically(path, output.bytes()))
+    WriteFailure failure{};
+    if (writeFileAtomically(path, output.bytes(), failure))
         return true;
-    messages.show("Please check the path under the configuration tab");
+    // Windows: the controller may hold the program or "jobs.tap" open.
+    messages.show(failure == WriteFailure::TargetInUse ? targetInUseMessage(path)
+                                                       : "Please check the path under the configuration tab");
     return false;
 }
