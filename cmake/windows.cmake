@@ -3,6 +3,19 @@
 
 enable_language(RC)
 
+# Qt for MinGW (scripts/build-windows-qt, named by CMAKE_PREFIX_PATH) is searched inside its own
+# prefix, as the toolchain searches the MinGW root; its host tools (moc, rcc) are this machine's
+# Qt of the same version.
+list(APPEND CMAKE_FIND_ROOT_PATH ${CMAKE_PREFIX_PATH})
+if(NOT DEFINED QT_HOST_PATH)
+  set(QT_HOST_PATH /usr CACHE PATH "The Qt whose tools (moc, rcc) build the Windows program")
+endif()
+if(NOT DEFINED QT_HOST_PATH_CMAKE_DIR)
+  execute_process(COMMAND dpkg-architecture -qDEB_HOST_MULTIARCH OUTPUT_VARIABLE _multiarch
+                  OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+  set(QT_HOST_PATH_CMAKE_DIR /usr/lib/${_multiarch}/cmake CACHE PATH "The CMake files of the host Qt" FORCE)
+endif()
+
 # Windows' own headers: the wide-character functions by default, no min/max macros.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN)
 

@@ -50,11 +50,12 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME korvanta.exe)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
 set(CPACK_NSIS_MODIFY_PATH OFF)
 # The Start-menu entry starts the program in the user's own shop folder, made on first start;
-# the program itself expands %USERPROFILE%, whichever user starts it. The installer's finish page
+# the program itself expands %USERPROFILE%, whichever user starts it. (Each backslash and quote is
+# escaped twice: CPack writes the value into CPackConfig.cmake as it is.) The installer's finish page
 # does not offer to start the program: it would run elevated, as the installer does, and not see
 # the user's mapped network drives.
 set(shortcut "$SMPROGRAMS\\\\$STARTMENU_FOLDER\\\\Korvanta.lnk")
 set(CPACK_NSIS_CREATE_ICONS_EXTRA
-    "CreateShortCut '${shortcut}' '$INSTDIR\\\\korvanta.exe' '--shop \"%USERPROFILE%\\\\Documents\\\\Korvanta\"' '$INSTDIR\\\\korvanta.exe' 0")
+    "CreateShortCut '${shortcut}' '$INSTDIR\\\\korvanta.exe' '--shop \\\"%USERPROFILE%\\\\Documents\\\\Korvanta\\\"' '$INSTDIR\\\\korvanta.exe' 0")
 set(CPACK_NSIS_DELETE_ICONS_EXTRA "Delete '$SMPROGRAMS\\\\$MUI_TEMP\\\\Korvanta.lnk'")
 include(CPack)
