@@ -9,6 +9,7 @@ PREFIX ?= /usr/local
 JOBS ?= 2
 # The Windows build (MinGW-w64, cross-built here) and its installer.
 WINDOWS_DIR ?= build-windows
+WINDOWS_CCACHE := $(if $(shell command -v ccache),-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 
 .PHONY: test run deps configure build bench fuzz release install package package-test windows windows-test
 
@@ -61,9 +62,11 @@ package-test: package build
 # $(WINDOWS_DIR)/Korvanta-<version>-win64.exe.
 windows:
 	./scripts/install-deps --windows
-	qt="$$(nice ./scripts/build-windows-qt | tail -1)" && \
+	mkdir -p $(WINDOWS_DIR)
+	bash -o pipefail -c 'nice ./scripts/build-windows-qt | tee $(WINDOWS_DIR)/qt-build.log'
+	qt="$$(tail -1 $(WINDOWS_DIR)/qt-build.log)" && \
 	  cmake -S . -B $(WINDOWS_DIR) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
-	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$$qt"
+	    -DCMAKE_BUILD_TYPE=Release -DCMAKE_PREFIX_PATH="$$qt" $(WINDOWS_CCACHE)
 	cmake --build $(WINDOWS_DIR) -j$(JOBS)
 	cd $(WINDOWS_DIR) && cpack -G NSIS
 
