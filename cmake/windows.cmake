@@ -51,7 +51,11 @@ if(KORVANTA_WITH_QT AND DEFINED CMAKE_PREFIX_PATH)
   list(GET CMAKE_PREFIX_PATH 0 _qt_prefix)
   string(APPEND _wine_path ":${_qt_prefix}/bin")
 endif()
-set(KORVANTA_WINE_ENV "WINEPREFIX=${KORVANTA_WINEPREFIX}" "WINEDEBUG=-all" "KORVANTA_WINEPATH=${_wine_path}")
+# Qt's offscreen platform, on which the widget tests run, reads no system fonts on Windows, only
+# those of one folder (tests/ui/qt_test_main.cpp): here the same DejaVu fonts as on Linux. (Wine
+# passes no QT_* variable from Linux to a Windows program, so QT_QPA_FONTDIR cannot be set here.)
+set(KORVANTA_WINE_ENV "WINEPREFIX=${KORVANTA_WINEPREFIX}" "WINEDEBUG=-all" "KORVANTA_WINEPATH=${_wine_path}"
+    "KORVANTA_TEST_FONTDIR=Z:/usr/share/fonts/truetype/dejavu")
 set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_COMMAND} -E env ${KORVANTA_WINE_ENV} ${PROJECT_SOURCE_DIR}/scripts/wine-run)
 
 # GoogleTest from Debian's source (/usr/src/googletest), built with the same tool chain.

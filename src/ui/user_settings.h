@@ -6,5 +6,10 @@
 // the window's place and the recent programs, in the user's Korvanta/Korvanta settings.
 class UserSettings : public QSettings {
 public:
-    UserSettings() : QSettings(QStringLiteral("Korvanta"), QStringLiteral("Korvanta")) {}
+    // The default format is the platform's (on Windows the registry, HKEY_CURRENT_USER\Software\
+    // Korvanta\Korvanta) unless a test chose files of its own.
+    UserSettings()
+        : QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Korvanta"), QStringLiteral("Korvanta"))
+    {
+    }
 };
