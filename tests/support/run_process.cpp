@@ -1,5 +1,7 @@
 #include "support/run_process.h"
 
+#include "platform/system_text.h"
+
 #include <algorithm>
 #include <cerrno>
 
@@ -16,12 +18,7 @@ namespace {
 #ifdef _WIN32
 std::wstring wide(const std::string& utf8)
 {
-    if (utf8.empty())
-        return {};
-    const int size = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(size), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), size);
-    return out;
+    return wideFromUtf8(utf8);
 }
 
 // The quoting that the C runtime's command-line parser undoes (CommandLineToArgvW's rules).
