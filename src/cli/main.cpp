@@ -1,6 +1,7 @@
 // korvanta-cli: Korvanta's program generation from the command line.
 #include "cli/generate_command.h"
 #include "cli/verify_command.h"
+#include "platform/system_text.h"
 #include "settings/numbers.h"
 #include "settings/start_values.h"
 #include "settings/text_helpers.h"
@@ -8,6 +9,8 @@
 #include <cmath>
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -109,6 +112,14 @@ int usage(const UsageError& error)
 
 int main(int argc, char** argv)
 {
+    // The arguments in UTF-8, as every path is kept (on Windows argv has the user's code page).
+    std::vector<std::string> utf8 = utf8Arguments(argc, argv);
+    std::vector<char*> utf8Argv{argv[0]};
+    for (std::string& argument : utf8)
+        utf8Argv.push_back(argument.data());
+    utf8Argv.push_back(nullptr);
+    argc = static_cast<int>(utf8.size()) + 1;
+    argv = utf8Argv.data();
     if (asksForHelp(argc, argv)) {
         std::cout << kUsage;
         return 0;

@@ -1,13 +1,19 @@
 #include "settings/files.h"
 
+#include "platform/system_text.h"
+
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <thread>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <unistd.h>
 #endif
 
@@ -24,7 +30,7 @@ constexpr std::string_view kSeparators = "/";
 
 fs::path toPath(std::string_view path)
 {
-    return fs::path(std::u8string(path.begin(), path.end()));
+    return pathFromUtf8(path);
 }
 
 std::FILE* openForWriting(const fs::path& path)
@@ -53,6 +59,48 @@ int writeWhole(const fs::path& path, std::string_view bytes)
         error = errno != 0 ? errno : EIO;
     return error;
 }
+// How the temporary file went over the target: replaced, held open by another program, or the
+// system's reason why not.
+struct Replaced {
+    bool ok = false;
+    bool heldOpen = false;
+    std::string reason;
+};
+
+#ifdef _WIN32
+// How long a target held open by another program is waited for: long enough for a virus
+// scanner's look at a new file, short enough not to be noticed when the controller holds it.
+constexpr int kReplaceAttempts = 10;
+constexpr auto kReplaceRetryDelay = std::chrono::milliseconds(50);
+
+// MoveFileEx replaces an existing target (a plain rename does not on Windows), unless another
+// program holds the target open without letting it be deleted.
+Replaced replaceFile(const fs::path& temporary, const fs::path& target)
+{
+    for (int attempt = 1;; ++attempt) {
+        if (MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return {true, false, {}};
+        const DWORD error = GetLastError();
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+        const bool held = !readOnly && (error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+                                        error == ERROR_ACCESS_DENIED);
+        if (!held)
+            return {false, false, std::system_category().message(static_cast<int>(error))};
+        if (attempt == kReplaceAttempts)
+            return {false, true, std::system_category().message(static_cast<int>(error))};
+        std::this_thread::sleep_for(kReplaceRetryDelay);
+    }
+}
+#else
+Replaced replaceFile(const fs::path& temporary, const fs::path& target)
+{
+    std::error_code error;
+    fs::rename(temporary, target, error);
+    return {!error, false, error ? error.message() : std::string()};
+}
+#endif
+
 } // namespace
 
 std::string joinPath(std::string_view folder, std::string_view file)
@@ -92,6 +140,13 @@ WriteResult WriteResult::failed(std::string file, std::string reason)
     return result;
 }
 
+WriteResult WriteResult::heldOpen(std::string file, std::string reason)
+{
+    WriteResult result = failed(std::move(file), std::move(reason));
+    result.heldOpen_ = true;
+    return result;
+}
+
 std::string WriteResult::line() const
 {
     return folderLine(file_, reason_);
@@ -113,14 +168,19 @@ WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
         fs::remove(temporary, ignored);
         return WriteResult::failed(path, reasonText(error));
     }
-    std::error_code renameError;
-    fs::rename(temporary, target, renameError);
-    if (renameError) {
+    const Replaced replaced = replaceFile(temporary, target);
+    if (!replaced.ok) {
         std::error_code ignored;
         fs::remove(temporary, ignored);
-        return WriteResult::failed(path, renameError.message());
+        return replaced.heldOpen ? WriteResult::heldOpen(path, replaced.reason) : WriteResult::failed(path, replaced.reason);
     }
     return WriteResult::written();
+}
+
+std::string targetInUseMessage(const std::string& path)
+{
+    return path + " is open in another program (the controller?), so it was left as it was.\n"
+                  "Please close it there and try again.";
 }
 
 std::string withCrLf(std::string_view text)
@@ -137,9 +197,24 @@ std::string withCrLf(std::string_view text)
 
 std::string absolutePath(const std::string& path)
 {
+#ifdef _WIN32
+    // The system's own: MinGW's std::filesystem (GCC 12) takes a network path (\\server\share\...)
+    // for a folder of the current drive.
+    const std::wstring wide = wideFromUtf8(path);
+    const DWORD size = GetFullPathNameW(wide.c_str(), 0, nullptr, nullptr);
+    if (size == 0)
+        return path;
+    std::wstring full(size, L'\0');
+    const DWORD length = GetFullPathNameW(wide.c_str(), size, full.data(), nullptr);
+    if (length == 0 || length >= size)
+        return path;
+    full.resize(length);
+    return utf8FromWide(full);
+#else
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
-    return error ? path : full.lexically_normal().string();
+    const std::filesystem::path full = std::filesystem::absolute(toPath(path), error);
+    return error ? path : utf8FromPath(full.lexically_normal());
+#endif
 }
 
 std::string folderProblem(const std::string& folder)

@@ -12,6 +12,7 @@ std::string fileNameOf(std::string_view fullPath);
 // The path made absolute against the current folder and normalised; the path itself when that fails.
 std::string absolutePath(const std::string& path);
 
+// Paths are UTF-8 text on every platform (on Windows opened through the wide-character names).
 bool readWholeFile(const std::string& path, std::string& bytes);
 
 // The outcome of writing a file: true when written; otherwise the file and the system's reason
@@ -20,8 +21,12 @@ class WriteResult {
 public:
     static WriteResult written() { return WriteResult(); }
     static WriteResult failed(std::string file, std::string reason);
+    // The target is held open by another program (on Windows, where the controller may hold
+    // "jobs.tap" open and a virus scanner may lock a new file for a moment).
+    static WriteResult heldOpen(std::string file, std::string reason);
 
     explicit operator bool() const { return reason_.empty(); }
+    bool targetHeldOpen() const { return heldOpen_; }
     const std::string& file() const { return file_; }
     const std::string& reason() const { return reason_; }
     // "<file> : <reason>", the file made absolute so that the user can find it.
@@ -30,11 +35,15 @@ public:
 private:
     std::string file_;
     std::string reason_;
+    bool heldOpen_ = false;
 };
 
 // Writes a temporary file beside the target and renames it over the target, so that a failed
-// write leaves the old file as it was.
+// write leaves the old file as it was and never a half-written one. On Windows a target held open
+// is tried again for about half a second before the write fails.
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes);
+// The message for a target held open by another program.
+std::string targetInUseMessage(const std::string& path);
 // Every "\n" becomes "\r\n": the line ends of the files the controller and the libraries expect.
 std::string withCrLf(std::string_view text);
 

@@ -1,3 +1,4 @@
+#include "platform/system_text.h"
 #include "ui/main_window.h"
 #include "ui/qt_messages.h"
 #include "ui/shop_folder.h"
@@ -6,7 +7,6 @@
 
 #include <QApplication>
 
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -21,7 +21,7 @@ int main(int argc, char** argv)
     for (qsizetype i = 1; i < given.size(); ++i)
         arguments.push_back(given[i].toStdString());
     std::string shop;
-    const ShopChoice choice = enterShopFolder(arguments, std::getenv("HOME"), shop);
+    const ShopChoice choice = enterShopFolder(arguments, userHomeFolder().c_str(), shop);
     switch (choice) {
     case ShopChoice::WrongUsage: std::cerr << kShopUsage; return 2;
     case ShopChoice::CannotEnter: messages.show("Unable to open the shop folder " + shop, MessageIcon::Error); return 1;

@@ -10,7 +10,9 @@ namespace {
 constexpr int kWaitMs = 2000;
 const QByteArray kRaise = QByteArrayLiteral("raise\n");
 
-QString serverNameFor(const QString& folder)
+} // namespace
+
+QString SingleInstance::serverNameFor(const QString& folder)
 {
 #ifdef Q_OS_WIN
     // Pipe names are not paths: derive a per-user name from the user's folder.
@@ -20,8 +22,6 @@ QString serverNameFor(const QString& folder)
     return QDir(folder).filePath(QStringLiteral("korvanta.socket"));
 #endif
 }
-
-} // namespace
 
 SingleInstance::SingleInstance(const QString& folder)
     : lock_(QDir(folder).filePath(QStringLiteral("korvanta.lock"))), serverName_(serverNameFor(folder))
@@ -71,6 +71,15 @@ void SingleInstance::acceptConnections()
 
 QString SingleInstance::userFolder()
 {
+#ifdef Q_OS_WIN
+    // Qt's runtime location is the user's home folder there: the user's local application data
+    // (%LOCALAPPDATA%, C:\Users\NAME\AppData\Local) instead, in a folder of Korvanta's own.
+    QString local = qEnvironmentVariable("LOCALAPPDATA");
+    if (local.isEmpty())
+        local = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!local.isEmpty())
+        return QDir(local).filePath(QStringLiteral("Korvanta"));
+#endif
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }

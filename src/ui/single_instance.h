@@ -22,8 +22,10 @@ public:
     // The first start: what to do when a later one asks.
     void setRaiseHandler(std::function<void()> handler) { onRaise_ = std::move(handler); }
 
-    // The user's runtime folder.
+    // The user's runtime folder (XDG_RUNTIME_DIR); on Windows %LOCALAPPDATA%\Korvanta.
     static QString userFolder();
+    // The local socket's name for folder: a file there, on Windows a pipe named after it.
+    static QString serverNameFor(const QString& folder);
     const QString& serverName() const { return serverName_; }
 
 private:

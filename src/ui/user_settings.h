@@ -6,5 +6,10 @@
 // the window's place and the recent programs, in the user's Korvanta/Korvanta settings.
 class UserSettings : public QSettings {
 public:
-    UserSettings() : QSettings(QStringLiteral("Korvanta"), QStringLiteral("Korvanta")) {}
+    // The default format is the platform's (on Windows the registry, under the key
+    // Software\Korvanta\Korvanta of the current user) unless a test chose files of its own.
+    UserSettings()
+        : QSettings(QSettings::defaultFormat(), QSettings::UserScope, QStringLiteral("Korvanta"), QStringLiteral("Korvanta"))
+    {
+    }
 };

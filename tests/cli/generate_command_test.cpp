@@ -1,4 +1,5 @@
 // The real korvanta-cli executable: exit status, standard error and the file it writes.
+#include "platform/system_text.h"
 #include "settings/files.h"
 #include "settings/ini_file.h"
 #include "settings/library_files.h"
@@ -40,12 +41,13 @@ protected:
         return bytes;
     }
 
+    // The real program in the home folder, its arguments given as single words.
     int generate(const std::string& arguments)
     {
-        return runCommand("cd " + quoted(home.path()) + " && " + quoted(KORVANTA_CLI) + " " + arguments + " 2> " +
-                          quoted(home.file("stderr.txt")) + " > " + quoted(home.file("stdout.txt")));
+        return runProgram(KORVANTA_CLI, words(arguments), home.path(), home.file("stdout.txt"),
+                          home.file("stderr.txt"));
     }
-    std::string errors() const { return home.read("stderr.txt"); }
+    std::string errors() const { return printedText(home.read("stderr.txt")); }
 };
 
 } // namespace
@@ -202,7 +204,8 @@ TEST_F(GenerateCommandTest, RefusedJobWritesNothing)
 TEST_F(GenerateCommandTest, Usage)
 {
     EXPECT_EQ(generate("--version"), 0);
-    EXPECT_EQ(home.read("stdout.txt"), "korvanta-cli 3.0.13\n");
+    // Each line ends as the platform's text-mode output ends it, once.
+    EXPECT_EQ(home.read("stdout.txt"), std::string("korvanta-cli 3.0.13") + kPrintedLineEnd);
     EXPECT_EQ(generate("--help"), 0);
     EXPECT_NE(home.read("stdout.txt").find("Usage: korvanta-cli generate"), std::string::npos);
     for (const char* wrong : {"", "generate", "generate source.tap", "generate source.tap --out", "make x --out y",
@@ -218,10 +221,31 @@ TEST_F(GenerateCommandTest, OnAFullDiskTheTargetIsNamedWithTheReasonAndKept)
     SKIP_WITHOUT_SMALL_FILE_SYSTEM(disk);
     std::ofstream(disk.file("t.tap")) << "old program";
     disk.fill();
-    EXPECT_EQ(generate("generate source.tap --out " + quoted(disk.file("t.tap"))), 1);
+    EXPECT_EQ(runProgram(KORVANTA_CLI, {"generate", "source.tap", "--out", disk.file("t.tap")}, home.path(),
+                         home.file("stdout.txt"), home.file("stderr.txt")),
+              1);
     EXPECT_EQ(errors(), "Please check the path under the configuration tab\n" + disk.file("t.tap") +
                             " : No space left on device\n");
     std::string kept;
     readWholeFile(disk.file("t.tap"), kept);
     EXPECT_EQ(kept, "old program");
+}
+
+// A folder and a program named with spaces and letters outside ASCII, as a shop names them after
+// a customer: each argument reaches the program whole (on Windows through the wide command line).
+TEST_F(GenerateCommandTest, NamesWithSpacesAndLettersOutsideAscii)
+{
+    ASSERT_EQ(generate("generate source.tap --out target.tap"), 0) << errors();
+    const std::string folder = home.file("Auftr\u00e4ge Jos\u00e9");
+    std::filesystem::create_directory(pathFromUtf8(folder));
+    const std::string source = joinPath(folder, "Zaun M\u00fcller \u0141\u00f3d\u017a.tap");
+    const std::string target = joinPath(folder, "Zaun M\u00fcller neu.tap");
+    ASSERT_TRUE(writeFileAtomically(source, home.read("source.tap")));
+    EXPECT_EQ(runProgram(KORVANTA_CLI, {"generate", source, "--out", target, "--home", home.path()}, folder,
+                         home.file("stdout.txt"), home.file("stderr.txt")),
+              0)
+        << errors();
+    std::string written;
+    ASSERT_TRUE(readWholeFile(target, written));
+    EXPECT_TRUE(written == home.read("target.tap"));
 }

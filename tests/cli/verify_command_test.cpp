@@ -21,19 +21,21 @@ protected:
         ASSERT_TRUE(WriteIniFile(messages));
     }
 
-    int verify(const std::string& arguments)
+    // The real program in the home folder.
+    int verify(std::vector<std::string> arguments)
     {
-        return runCommand("cd " + quoted(home.path()) + " && " + quoted(KORVANTA_CLI) + " verify " + arguments +
-                          " > " + quoted(home.file("stdout.txt")) + " 2> " + quoted(home.file("stderr.txt")));
+        arguments.insert(arguments.begin(), "verify");
+        return runProgram(KORVANTA_CLI, arguments, home.path(), home.file("stdout.txt"), home.file("stderr.txt"));
     }
-    std::string output() const { return home.read("stdout.txt"); }
+    int verify(const std::string& arguments) { return verify(words(arguments)); }
+    std::string output() const { return printedText(home.read("stdout.txt")); }
 };
 
 } // namespace
 
 TEST_F(VerifyCommandTest, GoldenProgramsOfTheMachineAreClean)
 {
-    std::string programs;
+    std::vector<std::string> programs;
     int count = 0;
     for (const char* folder : {"programs/post", "programs/manual", "programs/rail", "cli"}) {
         for (const auto& entry : std::filesystem::directory_iterator(goldenPath(folder))) {
@@ -41,7 +43,7 @@ TEST_F(VerifyCommandTest, GoldenProgramsOfTheMachineAreClean)
             readWholeFile(entry.path().string(), bytes);
             if (bytes.find("v2 a\"ZW\"") == std::string::npos)
                 continue; // written for another machine
-            programs += " " + quoted(entry.path().string());
+            programs.push_back(entry.path().string());
             count += 1;
         }
     }
@@ -131,10 +133,19 @@ TEST_F(VerifyCommandTest, UsageSaysWhatIsWrong)
         EXPECT_EQ(output().rfind("Usage: korvanta-cli generate", 0), 0u) << help;
     }
     EXPECT_EQ(verify("--bit abc a.tap"), 2);
-    EXPECT_EQ(home.read("stderr.txt").rfind("korvanta-cli: --bit abc: the bit's diameter must be a number greater than "
+    EXPECT_EQ(printedText(home.read("stderr.txt")).rfind("korvanta-cli: --bit abc: the bit's diameter must be a number greater than "
                                             "0.\nUsage:", 0),
               0u)
-        << home.read("stderr.txt");
+        << printedText(home.read("stderr.txt"));
     EXPECT_EQ(verify("--bits 1 a.tap"), 2);
-    EXPECT_EQ(home.read("stderr.txt").rfind("korvanta-cli: unknown option --bits.\n", 0), 0u);
+    EXPECT_EQ(printedText(home.read("stderr.txt")).rfind("korvanta-cli: unknown option --bits.\n", 0), 0u);
+}
+
+// The program's name, outside ASCII and with a space, comes back in the report as it was given.
+TEST_F(VerifyCommandTest, ReportsAProgramNamedOutsideAsciiByItsName)
+{
+    const std::string name = "Zaun M\u00fcller \u4e2d.tap";
+    ASSERT_TRUE(writeFileAtomically(home.file(name), "F120 XY\r\nF30 ZW\r\nG0 X10.000 Y30.000 \r\n"));
+    EXPECT_EQ(verify(std::vector<std::string>{name}), 0) << output();
+    EXPECT_NE(output().find("\n" + name + ": 0 holes"), std::string::npos) << output();
 }

@@ -99,6 +99,25 @@ TEST_F(HoleRoutineTest, SubprogramHolePlungesAtTheCentreAndCallsItsProgram)
     EXPECT_EQ(linesOf(out.bytes()), expected);
 }
 
+// The controller runs on Windows: the subprogram is called by its Windows path, on a drive or a
+// network share.
+TEST_F(HoleRoutineTest, SubprogramCallNamesAWindowsPath)
+{
+#ifndef _WIN32
+    GTEST_SKIP() << "Windows only: the Linux build joins the folder with a slash";
+#else
+    holeSlots[0] = HoleRecord{"RAIL 35", 4, 1.5f, 0.5f, 1};
+    railHoleFactor = 1.5f;
+    for (const auto& [folder, call] : {std::pair<std::string, std::string>{"C:\\Qelmar", "M98 C:\\Qelmar\\RAIL 35"},
+                                      {"\\\\server\\share\\tap", "M98 \\\\server\\share\\tap\\RAIL 35"}}) {
+        gs.path = folder;
+        ProgramOutput written;
+        cutHole(written, 0, 1, 10, 20, 5);
+        EXPECT_EQ(linesOf(written.bytes()).at(3), call);
+    }
+#endif
+}
+
 TEST_F(HoleRoutineTest, RailFactorStretchesTheOutline)
 {
     railHoleFactor = 1.25f;

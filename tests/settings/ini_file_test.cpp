@@ -2,6 +2,7 @@
 
 #include "platform/recording_messages.h"
 #include "settings/settings.h"
+#include "support/decimal_comma_locale.h"
 #include "support/golden.h"
 #include "support/temp_dir.h"
 
@@ -144,7 +145,7 @@ TEST_F(IniFileTest, DecimalCommaLocaleChangesNothing)
     fillEverySetting();
     ASSERT_TRUE(WriteIniFile(messages));
     const std::string inC = home.read(kIniFileName);
-    ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "scripts/install-deps makes this locale";
+    ASSERT_NE(useDecimalCommaLocale(), nullptr) << kDecimalCommaLocaleHint;
     ASSERT_TRUE(WriteIniFile(messages));
     EXPECT_EQ(home.read(kIniFileName), inC);
     ASSERT_TRUE(ReadIniFile(messages));

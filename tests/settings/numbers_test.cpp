@@ -1,4 +1,5 @@
 #include "settings/numbers.h"
+#include "support/decimal_comma_locale.h"
 
 #include <gtest/gtest.h>
 
@@ -51,8 +52,7 @@ TEST(FormatFixed, MatchesPrintfForSinglePrecisionValues)
 
 TEST(FormatFixed, IgnoresTheUsersLocale)
 {
-    const char* german = std::setlocale(LC_ALL, "de_DE.UTF-8");
-    ASSERT_NE(german, nullptr) << "the test needs the de_DE.UTF-8 locale (scripts/install-deps makes it)";
+    ASSERT_NE(useDecimalCommaLocale(), nullptr) << kDecimalCommaLocaleHint;
     char printed[32];
     std::snprintf(printed, sizeof printed, "%.3f", 1.25);
     EXPECT_STREQ(printed, "1,250") << "the locale should use a decimal comma";

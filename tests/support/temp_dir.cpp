@@ -4,7 +4,6 @@
 #include "settings/settings.h"
 
 #include <filesystem>
-#include <fstream>
 #include <random>
 
 namespace fs = std::filesystem;
@@ -16,7 +15,8 @@ TempDir::TempDir()
     for (;;) {
         fs::path candidate = base / ("korvanta-test-" + std::to_string(random()));
         if (fs::create_directory(candidate)) {
-            path_ = candidate.string();
+            const std::u8string utf8 = candidate.u8string();
+            path_.assign(utf8.begin(), utf8.end());
             break;
         }
     }
@@ -25,7 +25,7 @@ TempDir::TempDir()
 TempDir::~TempDir()
 {
     std::error_code ignored;
-    fs::remove_all(path_, ignored);
+    fs::remove_all(fs::path(std::u8string(path_.begin(), path_.end())), ignored);
 }
 
 std::string TempDir::file(const std::string& name) const
@@ -35,8 +35,7 @@ std::string TempDir::file(const std::string& name) const
 
 void TempDir::write(const std::string& name, const std::string& bytes) const
 {
-    std::ofstream out(file(name), std::ios::binary);
-    out << bytes;
+    writeFileAtomically(file(name), bytes);
 }
 
 std::string TempDir::read(const std::string& name) const
@@ -48,7 +47,8 @@ std::string TempDir::read(const std::string& name) const
 
 bool TempDir::exists(const std::string& name) const
 {
-    return fs::exists(file(name));
+    const std::string path = file(name);
+    return fs::exists(fs::path(std::u8string(path.begin(), path.end())));
 }
 
 InFolder::InFolder(const std::string& folder) : started_(fs::current_path().string())

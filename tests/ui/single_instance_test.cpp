@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -13,13 +14,29 @@
 
 namespace {
 
+// The environment variable that names the user's runtime folder to the program, and the folder
+// of the lock in it.
+#ifdef Q_OS_WIN
+const char* const kRuntimeVariable = "LOCALAPPDATA";
+QString lockFolder(const QString& runtime)
+{
+    return QDir(runtime).filePath(QStringLiteral("Korvanta"));
+}
+#else
+const char* const kRuntimeVariable = "XDG_RUNTIME_DIR";
+QString lockFolder(const QString& runtime)
+{
+    return runtime;
+}
+#endif
+
 // Starts the real program as a user would, with its own runtime folder and working folder.
 class ProgramStart {
 public:
     ProgramStart(const QString& runtimeFolder, const QString& home)
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_RUNTIME_DIR", runtimeFolder);
+        env.insert(kRuntimeVariable, runtimeFolder);
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("ASAN_OPTIONS", "detect_leaks=0");
         process.setProcessEnvironment(env);
@@ -57,7 +74,7 @@ protected:
 
 TEST_F(SingleInstanceTest, SecondStartRaisesTheFirstAndEndsWithoutTouchingTheSettings)
 {
-    SingleInstance first(runtime.path());
+    SingleInstance first(lockFolder(runtime.path()));
     ASSERT_TRUE(first.isFirst());
     MainWindow window("shop 3.0.13", PageId::Posts, QIcon(), messages);
     first.setRaiseHandler([&window] { window.bringToFront(); });
@@ -78,13 +95,20 @@ TEST_F(SingleInstanceTest, StartAfterTheFirstWasKilledTakesOver)
 {
     {
         ProgramStart crashed(runtime.path(), homeFolder());
-        ASSERT_TRUE(waitUntil([&] { return QFile::exists(QDir(runtime.path()).filePath("korvanta.socket")); }, 20000));
-        crashed.process.kill(); // SIGKILL: the lock and the socket stay behind
+        const QString server = SingleInstance::serverNameFor(lockFolder(runtime.path()));
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                QLocalSocket probe;
+                probe.connectToServer(server);
+                return probe.waitForConnected(100);
+            },
+            20000));
+        crashed.process.kill(); // SIGKILL (on Windows TerminateProcess): the lock and the socket stay behind
         ASSERT_TRUE(crashed.process.waitForFinished());
     }
-    ASSERT_TRUE(QFile::exists(QDir(runtime.path()).filePath("korvanta.lock")));
+    ASSERT_TRUE(QFile::exists(QDir(lockFolder(runtime.path())).filePath("korvanta.lock")));
 
-    SingleInstance next(runtime.path());
+    SingleInstance next(lockFolder(runtime.path()));
     EXPECT_TRUE(next.isFirst()) << "a lock whose owner is gone does not stop the start";
     int raised = 0;
     next.setRaiseHandler([&] { ++raised; });

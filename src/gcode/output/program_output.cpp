@@ -45,7 +45,10 @@ void ProgramOutput::characterWord(std::string_view prefix, char c)
 bool saveOutput(const ProgramOutput& output, const std::string& path, Messages& messages)
 {
     const WriteResult written = writeFileAtomically(path, output.bytes());
-    if (!written)
+    // Windows: the controller may hold the program or "jobs.tap" open.
+    if (written.targetHeldOpen())
+        messages.show(targetInUseMessage(path));
+    else if (!written)
         messages.show(std::string(kCheckPathMessage) + "\n" + written.line());
     return static_cast<bool>(written);
 }
