@@ -7,12 +7,10 @@
 #include "list_filling.h"
 #include "manual_redraw.h"
 
-#include "gcode/hole_routine.h"
 #include "gcode/manual_program.h"
 #include "gcode/pattern_program.h"
 #include "platform/recording_messages.h"
 #include "settings/files.h"
-#include "setupfile/current_tap_file.h"
 #include "verify/program_check.h"
 
 #include <benchmark/benchmark.h>
@@ -27,9 +25,22 @@ namespace {
 
 struct JobCase {
     std::string name;
-    std::function<void()> prepare; // sets the slope values the job is cut with
     std::function<void(ProgramOutput&)> write;
 };
+
+// The program file every case is written to, in the bench's folder.
+std::string programPath;
+
+RunContext runOf(RailSlope slope = {})
+{
+    RunContext run;
+    run.settings = gs;
+    run.slope = slope;
+    run.feeds = {gs.cutfeed, gs.plungefeed};
+    run.display = 0;
+    run.programFolder = gs.path;
+    return run;
+}
 
 std::vector<JobCase>& jobCases()
 {
@@ -37,12 +48,9 @@ std::vector<JobCase>& jobCases()
     static ManualJob manual;
     static RailJob rail;
     static std::vector<JobCase> cases = {
-        {"manual", [] { railHoleFactor = 1; railHoleExtra = 0; },
-         [](ProgramOutput& out) { writeManualProgramTo(out, manual, 0); }},
-        {"post", [] { railHoleFactor = 1; railHoleExtra = 0; },
-         [](ProgramOutput& out) { writePostProgramTo(out, post, 0); }},
-        {"rail", [] { railHoleFactor = 1.25f; railHoleExtra = 0.1875f; },
-         [](ProgramOutput& out) { writeRailProgramTo(out, rail, 0); }},
+        {"manual", [](ProgramOutput& out) { writeManualProgramTo(out, manual, runOf()); }},
+        {"post", [](ProgramOutput& out) { writePostProgramTo(out, post, runOf()); }},
+        {"rail", [](ProgramOutput& out) { writeRailProgramTo(out, rail, runOf(RailSlope{1.25f, 0.1875f})); }},
     };
     post = largestPostJob();
     manual = largestManualJob();
@@ -52,7 +60,6 @@ std::vector<JobCase>& jobCases()
 
 std::string programBytes(const JobCase& job)
 {
-    job.prepare();
     ProgramOutput out;
     job.write(out);
     return out.bytes();
@@ -60,7 +67,6 @@ std::string programBytes(const JobCase& job)
 
 bool writeClassic(const JobCase& job, const std::string& path)
 {
-    job.prepare();
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file)
         return false;
@@ -73,10 +79,9 @@ void ours(benchmark::State& state, const JobCase& job, size_t size)
 {
     RecordingMessages messages;
     for (auto _ : state) {
-        job.prepare();
-        ProgramOutput out;
+            ProgramOutput out;
         job.write(out);
-        if (!saveOutput(out, currentTapFilePath(), messages))
+        if (!saveOutput(out, programPath, messages))
             state.SkipWithError("cannot write the program");
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
@@ -85,7 +90,7 @@ void ours(benchmark::State& state, const JobCase& job, size_t size)
 // Reading a program back and checking it, as Run and Save do before the file is replaced.
 void verify(benchmark::State& state, const std::string& bytes)
 {
-    const VerifyMachine machine = machineFromSettings();
+    const VerifyMachine machine = machineFromSettings(gs);
     const ShopLibrary library = libraryFromLists();
     for (auto _ : state) {
         const ProgramReport report = verifyProgram(bytes, machine, library);
@@ -99,7 +104,7 @@ void verify(benchmark::State& state, const std::string& bytes)
 void classic(benchmark::State& state, const JobCase& job, size_t size)
 {
     for (auto _ : state) {
-        if (!writeClassic(job, currentTapFilePath()))
+        if (!writeClassic(job, programPath))
             state.SkipWithError("cannot write the program");
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * size));
@@ -108,7 +113,7 @@ void classic(benchmark::State& state, const JobCase& job, size_t size)
 void plainWrite(benchmark::State& state, const std::string& bytes)
 {
     for (auto _ : state) {
-        std::FILE* file = std::fopen(currentTapFilePath().c_str(), "wb");
+        std::FILE* file = std::fopen(programPath.c_str(), "wb");
         if (!file || std::fwrite(bytes.data(), 1, bytes.size(), file) != bytes.size() || std::fclose(file) != 0)
             state.SkipWithError("cannot write the program");
     }
@@ -136,13 +141,14 @@ int main(int argc, char** argv)
     const std::filesystem::path folder = std::filesystem::temp_directory_path() / "korvanta-bench";
     std::filesystem::create_directories(folder);
     useLargestMachine(folder.string());
+    programPath = joinPath(folder.string(), "bench.tap");
 
     std::vector<JobCase>& cases = jobCases();
     static std::vector<std::string> programs;
     for (const JobCase& job : cases) {
         programs.push_back(programBytes(job));
         std::string classicBytes;
-        if (!writeClassic(job, currentTapFilePath()) || !readWholeFile(currentTapFilePath(), classicBytes) ||
+        if (!writeClassic(job, programPath) || !readWholeFile(programPath, classicBytes) ||
             classicBytes != programs.back()) {
             std::cerr << "the fprintf baseline does not write the same " << job.name << " program\n";
             return 1;

@@ -1,9 +1,7 @@
 #include "largest_jobs.h"
 
-#include "gcode/hole_routine.h"
 #include "settings/library_files.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
 
 void useLargestMachine(const std::string& folder)
 {
@@ -32,9 +30,8 @@ void useLargestMachine(const std::string& folder)
     gs.alignment = 1;
     gs.path = folder;
     gs.autopath = folder;
-    filename = "bench.tap";
-    effectiveCutFeed = 180;
-    effectivePlungeFeed = 40;
+    gs.cutfeed = 180;
+    gs.plungefeed = 40;
     // The hole types of the jobs below, so that the program check measures every hole.
     holeList = {HoleRecord{"SQUARE 1X1", 1, 1, 0, 0}, HoleRecord{"MORTISE 1.5X1", 1.5f, 1, 0.25f, 0},
                 HoleRecord{"RAIL 2X1", 2, 1, 0.25f, 0}, HoleRecord{"RAIL 1.5X1", 1.5f, 1, 0.125f, 0}};
@@ -65,8 +62,6 @@ PostJob largestPostJob()
 {
     PostJob job;
     fillPattern(job, 480);
-    railHoleFactor = 1;
-    railHoleExtra = 0;
     return job;
 }
 
@@ -76,8 +71,6 @@ RailJob largestRailJob()
     fillPattern(job, 600);
     job.rise = 3;
     job.run = 4;
-    railHoleFactor = 1.25f;
-    railHoleExtra = 0.1875f;
     return job;
 }
 

@@ -164,7 +164,7 @@ RunOutcome runRandomJob(Dice& dice, PageId page)
     outcome.programWritten = readWholeFile(joinPath(gs.path, program), bytes);
     outcome.jobListWritten = std::filesystem::exists(joinPath(gs.autopath, "jobs.tap"));
     if (outcome.programWritten) {
-        const ProgramReport report = verifyProgram(bytes, machineFromSettings(), libraryFromLists());
+        const ProgramReport report = verifyProgram(bytes, machineFromSettings(gs), libraryFromLists());
         for (const Problem& p : report.problems())
             outcome.problems += "line " + std::to_string(p.line) + ": " + p.text + "\n";
     }

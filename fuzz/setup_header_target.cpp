@@ -5,7 +5,6 @@
 
 #include "platform/recording_messages.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
 #include "setupfile/setup_reader.h"
 
 #include <array>
@@ -17,15 +16,17 @@ int fuzzSetupHeader(const uint8_t* data, size_t size)
     static const std::array<std::string_view, 4> kScreens = {"", "[screen=Post\r\n", "[screen=Manual\r\n",
                                                               "[screen=Rail\r\n"};
     freshProcess();
-    gs.path = scratchHome();
-    filename = "fuzz.tap";
     std::string bytes(kScreens[data[0] % kScreens.size()]);
     bytes += asText(data + 1, size - 1);
-    writeScratchFile(filename, bytes);
+    const std::string path = writeScratchFile("fuzz.tap", bytes);
     RecordingMessages messages;
     PageId screen = PageId::None;
-    fuzzCheck(readCurrentTapFileScreen(screen), "the tap file opens");
-    const bool read = readSetupHeader(messages);
+    fuzzCheck(readTapFileScreen(path, screen), "the tap file opens");
+    const Settings shop = gs;
+    LoadedHeader header;
+    const bool read = readSetupHeader(path, gs, header, messages);
     fuzzCheck(read || !messages.entries().empty(), "a header that does not read says why");
+    fuzzCheck(gs.heads == shop.heads && gs.headchars == shop.headchars && gs.bitname == shop.bitname,
+              "reading a header leaves the shop's settings alone");
     return 0;
 }

@@ -14,10 +14,10 @@
 #include "settings/ini_file.h"
 #include "settings/settings.h"
 #include "settings/start_values.h"
-#include "setupfile/current_tap_file.h"
 #include "setupfile/setup_reader.h"
 
 #include <filesystem>
+#include <ostream>
 #include <random>
 #include <ostream>
 
@@ -64,14 +64,27 @@ int saveOn(Page& page, ScriptedFileDialogs& dialogs, const GenerateRequest& requ
     return messages.anyShown() || dialogs.opened != 2 ? 1 : 0;
 }
 
+// Load's rule: a program is regenerated on the settings its header records, each difference from
+// the shop's told as a note; with --shop-settings on the shop's own.
+JobFlow::SettingsAnswer noteDifferences(const GenerateRequest& request, std::ostream& err)
+{
+    return [&request, &err](const std::vector<SettingsDifference>& differences) {
+        for (const SettingsDifference& d : differences)
+            err << "note: " << d.caption << ": " << d.program << " in the program, " << d.shop << " in this shop; "
+                << (request.shopSettings ? "this shop's" : "the program's") << " is used.\n";
+        return !request.shopSettings;
+    };
+}
+
 // Load and Save on the page that wrote the file, shown as the window would show it.
 template <class Page>
-int regenerateOn(PageId id, const GenerateRequest& request, ConsoleMessages& messages)
+int regenerateOn(PageId id, const GenerateRequest& request, ConsoleMessages& messages, std::ostream& err)
 {
     MemoryForm form;
     ScriptedFileDialogs dialogs;
     RecordingSheet window;
     Page page(form, messages, dialogs, window);
+    page.flow().answerSettingsWith(noteDifferences(request, err));
     page.create();
     enterPage(id);
     page.onShown();
@@ -80,7 +93,7 @@ int regenerateOn(PageId id, const GenerateRequest& request, ConsoleMessages& mes
     return saveOn(page, dialogs, request, messages);
 }
 
-int regenerate(const GenerateRequest& request, PageId screen, ConsoleMessages& messages)
+int regenerate(const GenerateRequest& request, PageId screen, ConsoleMessages& messages, std::ostream& err)
 {
     ScratchDrawList scratch;
     if (!scratch.ok()) {
@@ -88,9 +101,9 @@ int regenerate(const GenerateRequest& request, PageId screen, ConsoleMessages& m
         return 1;
     }
     switch (screen) {
-    case PageId::Manual: return regenerateOn<CManual>(screen, request, messages);
-    case PageId::Rails: return regenerateOn<CRails>(screen, request, messages);
-    default: return regenerateOn<CAutomatic>(PageId::Posts, request, messages);
+    case PageId::Manual: return regenerateOn<CManual>(screen, request, messages, err);
+    case PageId::Rails: return regenerateOn<CRails>(screen, request, messages, err);
+    default: return regenerateOn<CAutomatic>(PageId::Posts, request, messages, err);
     }
 }
 
@@ -99,7 +112,8 @@ int regenerate(const GenerateRequest& request, PageId screen, ConsoleMessages& m
 int runGenerate(const GenerateRequest& request, std::ostream& err)
 {
     ConsoleMessages messages(err);
-    const GenerateRequest full{absolutePath(request.source), absolutePath(request.target), absolutePath(request.home)};
+    const GenerateRequest full{absolutePath(request.source), absolutePath(request.target), absolutePath(request.home),
+                               request.shopSettings};
     setStartValues(full.home);
     if (!ReadIniFile(messages)) {
         messages.show("Unable to read KORVANTA.INI file.", MessageIcon::None);
@@ -113,5 +127,5 @@ int runGenerate(const GenerateRequest& request, std::ostream& err)
     if (!checkOutputFolder(folderOf(full.target), messages))
         return 1;
     // A file of no page goes to the Posts page, whose Load says what is wrong with it.
-    return regenerate(full, readSetupScreen(lines), messages);
+    return regenerate(full, readSetupScreen(lines), messages, err);
 }

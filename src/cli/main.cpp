@@ -15,12 +15,14 @@
 namespace {
 
 const char* const kUsage =
-    "Usage: korvanta-cli generate SOURCE.tap --out TARGET.tap [--home DIR]\n"
+    "Usage: korvanta-cli generate SOURCE.tap --out TARGET.tap [--home DIR] [--shop-settings]\n"
     "       korvanta-cli verify PROGRAM.tap... [--home DIR] [--bit DIAMETER] [--json]\n"
     "       korvanta-cli --help | --version\n"
     "\n"
-    "generate regenerates the program SOURCE.tap on this machine's settings and libraries, as\n"
-    "loading it on the page that wrote it and saving it again would, and writes it to TARGET.tap.\n"
+    "generate regenerates the program SOURCE.tap with this shop's libraries, as loading it on the\n"
+    "page that wrote it and saving it again would, and writes it to TARGET.tap: on the settings the\n"
+    "program's header records, each one that differs from the shop's told as a note on standard\n"
+    "error, or, with --shop-settings, on the shop's own settings.\n"
     "Exit status: 0 written, 1 failed (the reasons go to standard error), 2 wrong usage.\n"
     "\n"
     "verify reads each program as the controller would and prints every problem as\n"
@@ -61,6 +63,8 @@ bool parseGenerate(int argc, char** argv, GenerateRequest& request, UsageError& 
             request.target = argv[++i];
         else if (std::strcmp(argv[i], "--home") == 0 && hasValue)
             request.home = argv[++i];
+        else if (std::strcmp(argv[i], "--shop-settings") == 0)
+            request.shopSettings = true;
         else if (argv[i][0] != '-' && request.source.empty())
             request.source = argv[i];
         else

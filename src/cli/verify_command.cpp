@@ -57,7 +57,7 @@ VerifiedProgram verifyFile(const std::string& path, const VerifyRequest& request
     if (!readWholeFile(path, bytes))
         return result;
     result.readable = true;
-    VerifyMachine machine = machineFromSettings();
+    VerifyMachine machine = machineFromSettings(gs);
     machine.bitDiameter = request.bit ? *request.bit : bitFor(bytes, libraryRead);
     result.bit = machine.bitDiameter;
     result.report = verifyProgram(bytes, machine, library);

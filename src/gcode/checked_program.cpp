@@ -1,16 +1,20 @@
 #include "gcode/checked_program.h"
 
 #include "platform/messages.h"
-#include "setupfile/current_tap_file.h"
 #include "verify/program_check.h"
 
-bool saveCheckedProgram(const ProgramOutput& out, Messages& messages)
+bool programPassesItsCheck(const ProgramOutput& out, const Settings& settings, Messages& messages)
 {
-    const ProgramReport report = verifyProgram(out.bytes(), machineFromSettings(), libraryFromLists());
-    if (!report.problems().empty()) {
-        const Problem& first = report.problems().front();
-        messages.show("The program failed its check at line " + std::to_string(first.line) + ": " + first.text);
-        return false;
-    }
-    return saveToCurrentTapFile(out, messages);
+    const ProgramReport report = verifyProgram(out.bytes(), machineFromSettings(settings), libraryFromLists());
+    if (report.problems().empty())
+        return true;
+    const Problem& first = report.problems().front();
+    messages.show("The program failed its check at line " + std::to_string(first.line) + ": " + first.text);
+    return false;
+}
+
+bool saveCheckedProgram(const ProgramOutput& out, const std::string& path, const Settings& settings,
+                        Messages& messages)
+{
+    return programPassesItsCheck(out, settings, messages) && saveOutput(out, path, messages);
 }

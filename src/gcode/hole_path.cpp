@@ -1,6 +1,5 @@
 #include "gcode/hole_path.h"
 
-#include "gcode/hole_routine.h"
 #include "gcode/output/primitives.h"
 
 #include <algorithm>
@@ -27,9 +26,9 @@ private:
     std::vector<PathMove> moves_;
 };
 
-std::vector<PathMove> roundedOutline(const HoleCut& c, float xs, float y, float r, float rc)
+std::vector<PathMove> roundedOutline(const HoleCut& c, float xs, float y, float r, float rc, const ToolShape& tool)
 {
-    const D R = c.hole.radius, W = c.hole.width, L = c.length, ld = gs.leadin, ex = gs.exit;
+    const D R = c.hole.radius, W = c.hole.width, L = c.length, ld = tool.leadin, ex = tool.exit;
     constexpr PathStage in = PathStage::LeadIn, around = PathStage::Outline;
     PathBuilder p;
     if (ld > 0) {
@@ -50,9 +49,9 @@ std::vector<PathMove> roundedOutline(const HoleCut& c, float xs, float y, float 
     return p.moves();
 }
 
-std::vector<PathMove> squareOutline(const HoleCut& c, float xs, float y, float r)
+std::vector<PathMove> squareOutline(const HoleCut& c, float xs, float y, float r, const ToolShape& tool)
 {
-    const D W = c.hole.width, L = c.length, ld = gs.leadin, ex = gs.exit;
+    const D W = c.hole.width, L = c.length, ld = tool.leadin, ex = tool.exit;
     constexpr PathStage in = PathStage::LeadIn, around = PathStage::Outline;
     const float q = single(W / 4);
     const bool arc = c.alwaysArcLeadIn || std::fabs(D(r) + D(r) - W) >= D(q) + ld;
@@ -108,30 +107,35 @@ void addArcPoints(std::vector<PathPoint>& points, D x0, D y0, D x1, D y1, D cx, 
 
 } // namespace
 
-float patternCutLength(const HoleRecord& hole)
+ToolShape toolShapeOf(const Settings& settings)
 {
-    return single(D(hole.length) * railHoleFactor + railHoleExtra);
+    return {settings.bit, settings.leadin, settings.exit};
 }
 
-float alignmentFor(float materialWidth)
+float patternCutLength(const HoleRecord& hole, const RailSlope& slope)
 {
-    switch (gs.alignment) {
+    return single(D(hole.length) * slope.factor + slope.extra);
+}
+
+float alignmentFor(float materialWidth, int alignment, float previous)
+{
+    switch (alignment) {
     case 1: return single(D(materialWidth) / 2);
     case 2: return 0;
     case 3: return single(-(D(materialWidth) / 2));
-    default: return alignmentOffset;
+    default: return previous;
     }
 }
 
-std::vector<PathMove> holePath(const HoleCut& cut, float xs, float y)
+std::vector<PathMove> holePath(const HoleCut& cut, float xs, float y, const ToolShape& tool)
 {
-    const float r = single(D(gs.bit) / 2);
+    const float r = single(D(tool.bit) / 2);
     const float rc = std::max(0.0f, single(D(cut.hole.radius) - r));
     if (cut.hole.subprogram != 0) {
         const float x = single(D(xs) + D(cut.hole.width) / 2);
         return {{PathMoveKind::Enter, PathStage::LeadIn, x, single(D(y) + D(cut.hole.length) / 2)}};
     }
-    return rc > 0 ? roundedOutline(cut, xs, y, r, rc) : squareOutline(cut, xs, y, r);
+    return rc > 0 ? roundedOutline(cut, xs, y, r, rc, tool) : squareOutline(cut, xs, y, r, tool);
 }
 
 std::vector<PathPoint> pathPoints(const std::vector<PathMove>& moves)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gcode/output/job_records.h"
+#include "gcode/output/run_context.h"
 
 #include <vector>
 
@@ -31,15 +32,25 @@ struct HoleCut {
     bool alwaysArcLeadIn;
 };
 
+// The bit, the lead-in and the exit that shape every hole's path.
+struct ToolShape {
+    float bit = 0;
+    float leadin = 0;
+    float exit = 0;
+};
+ToolShape toolShapeOf(const Settings& settings);
+
 // The moves of one hole whose reference corner is (xs, y) after the alignment offset. A
 // subprogram hole is a single Enter at its centre.
-std::vector<PathMove> holePath(const HoleCut& cut, float xs, float y);
+std::vector<PathMove> holePath(const HoleCut& cut, float xs, float y, const ToolShape& tool);
 
 // The length a post or rail program runs along a hole type's outline: stretched by the slope.
-float patternCutLength(const HoleRecord& hole);
+float patternCutLength(const HoleRecord& hole, const RailSlope& slope);
 
-// The alignment offset the hole routine uses for a post of this width.
-float alignmentFor(float materialWidth);
+// The alignment offset of a post of this width: half the width to its left edge (alignment 1),
+// none at its centre (2), half the width back from its right edge (3); any other alignment keeps
+// the previous offset.
+float alignmentFor(float materialWidth, int alignment, float previous = 0);
 
 // A point the tool centre passes, with the stage of its move.
 struct PathPoint {

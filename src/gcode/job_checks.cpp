@@ -60,12 +60,12 @@ bool withinMaterial(const PlacedCut& c, const MaterialRecord& material)
            top <= D(material.length) + kTolerance;
 }
 
-bool tableIsSet() { return gs.table.w > gs.table.x && gs.table.h > gs.table.y; }
+bool tableIsSet(const Settings& s) { return s.table.w > s.table.x && s.table.h > s.table.y; }
 
-bool onTable(D x, D y)
+bool onTable(const Settings& s, D x, D y)
 {
-    return x >= D(gs.table.x) - kTolerance && x <= D(gs.table.w) + kTolerance && y >= D(gs.table.y) - kTolerance &&
-           y <= D(gs.table.h) + kTolerance;
+    return x >= D(s.table.x) - kTolerance && x <= D(s.table.w) + kTolerance && y >= D(s.table.y) - kTolerance &&
+           y <= D(s.table.h) + kTolerance;
 }
 
 // Below this a word is left out of its line, so the machine would not move there.
@@ -85,9 +85,12 @@ bool everyPoint(const PlacedCut& c, const std::vector<PathPoint>& local, float a
 }
 
 // The checks of each hole in turn: on the material, on the table, within the range.
-bool checkPlacedCuts(const std::vector<PlacedCut>& cuts, int side, const MaterialRecord& material, Messages& messages)
+bool checkPlacedCuts(const std::vector<PlacedCut>& cuts, int side, const MaterialRecord& material, const Settings& s,
+                     Messages& messages)
 {
-    const float alignment = alignmentFor(material.width);
+    const float alignment = alignmentFor(material.width, s.alignment);
+    const ToolShape tool = toolShapeOf(s);
+    const auto onTheTable = [&](D x, D y) { return onTable(s, x, y); };
     std::map<std::pair<const HoleRecord*, float>, std::vector<PathPoint>> paths;
     for (const PlacedCut& c : cuts) {
         const std::string hole = "Hole " + std::to_string(c.number) + " of " + sideName(side) + " lies outside the ";
@@ -95,15 +98,15 @@ bool checkPlacedCuts(const std::vector<PlacedCut>& cuts, int side, const Materia
             return false;
         auto& local = paths[{c.hole, c.cutLength}];
         if (local.empty())
-            local = pathPoints(holePath(HoleCut{*c.hole, c.cutLength, c.manual}, 0, 0));
-        if (fails(tableIsSet() && !everyPoint(c, local, alignment, onTable), hole + "machine table.", messages) ||
+            local = pathPoints(holePath(HoleCut{*c.hole, c.cutLength, c.manual}, 0, 0, tool));
+        if (fails(tableIsSet(s) && !everyPoint(c, local, alignment, onTheTable), hole + "machine table.", messages) ||
             fails(!everyPoint(c, local, alignment, inRange), hole + "machine's range.", messages))
             return false;
     }
     return true;
 }
 
-int postsOfRun() { return std::clamp(gs.cutatonce, 0, kFixturePositions); }
+int postsOfRun(const Settings& s) { return std::clamp(s.cutatonce, 0, kFixturePositions); }
 
 // The holes that can reach the material and the first one that cannot: later holes only move
 // further away, so the checks cost what the material can hold, whatever the count.
@@ -133,7 +136,8 @@ std::vector<HoleCorner> fromTop(std::vector<HoleCorner> corners, bool reversed)
 }
 
 template <class InputOf>
-std::vector<PlacedCut> patternCuts(InputOf inputOf, const HoleRecord& hole, const MaterialRecord& material)
+std::vector<PlacedCut> patternCuts(InputOf inputOf, const HoleRecord& hole, const MaterialRecord& material,
+                                   const Settings& s)
 {
     const auto input = [&](int pairIndex) {
         PatternInput in = inputOf(pairIndex);
@@ -143,13 +147,13 @@ std::vector<PlacedCut> patternCuts(InputOf inputOf, const HoleRecord& hole, cons
     const PatternInput first = input(0);
     const bool topAtLowY = first.variant == 2 || first.variant == 4;
     std::vector<std::vector<HoleCorner>> posts;
-    for (int pair = 0; pair < postsOfRun() / 2; ++pair) {
+    for (int pair = 0; pair < postsOfRun(s) / 2; ++pair) {
         PatternPosts cut = layoutPattern(input(pair), true);
         posts.push_back(fromTop(std::move(cut.first), topAtLowY));
         posts.push_back(fromTop(std::move(cut.second), !topAtLowY));
     }
-    if (postsOfRun() % 2 == 1)
-        posts.push_back(fromTop(layoutPattern(input(postsOfRun() / 2), false).first, topAtLowY));
+    if (postsOfRun(s) % 2 == 1)
+        posts.push_back(fromTop(layoutPattern(input(postsOfRun(s) / 2), false).first, topAtLowY));
 
     std::vector<PlacedCut> cuts;
     const std::vector<PatternHole> onFace = patternOnFace(first, material.width);
@@ -163,44 +167,47 @@ std::vector<PlacedCut> patternCuts(InputOf inputOf, const HoleRecord& hole, cons
 }
 
 template <class Job, class InputOf>
-bool checkPatternPlacement(const Job& job, InputOf inputOf, Messages& messages)
+bool checkPatternPlacement(const Job& job, InputOf inputOf, const RunContext& run, Messages& messages)
 {
     for (int side = 0; side < sidesCut(job.sides); ++side) {
-        const auto sideInput = [&](int pairIndex) { return inputOf(job, side, pairIndex); };
+        const auto sideInput = [&](int pairIndex) { return inputOf(job, side, pairIndex, run); };
         const HoleRecord& hole = job.holeType[static_cast<size_t>(side)];
-        if (!checkPlacedCuts(patternCuts(sideInput, hole, job.material), side, job.material, messages))
+        if (!checkPlacedCuts(patternCuts(sideInput, hole, job.material, run.settings), side, job.material, run.settings,
+                             messages))
             return false;
     }
     return true;
 }
 
+// The slope stretches a hole type on the rail only: the Posts page's run is level.
 template <class Job>
-bool checkPatternHoleTypes(const Job& job, const HoleSuffixes& suffixes, Messages& messages)
+bool checkPatternHoleTypes(const Job& job, const RailSlope& slope, const Settings& settings,
+                           const HoleSuffixes& suffixes, Messages& messages)
 {
     for (int side = 0; side < sidesCut(job.sides); ++side) {
         const HoleRecord& hole = job.holeType[static_cast<size_t>(side)];
-        if (!checkHoleCut(HoleCut{hole, patternCutLength(hole), false}, side == 0 ? suffixes.side1 : suffixes.side2,
-                          messages))
+        if (!checkHoleCut(HoleCut{hole, patternCutLength(hole, slope), false}, settings,
+                          side == 0 ? suffixes.side1 : suffixes.side2, messages))
             return false;
     }
     return true;
 }
 
-std::vector<PlacedCut> manualCuts(const ManualJob& job, int side)
+std::vector<PlacedCut> manualCuts(const ManualJob& job, int side, const Settings& s)
 {
-    const int variant = programVariant(gs.start, gs.direction);
-    const FaceFrame face{variant, gs.startpos.y, job.material.length, 0, job.material.width};
+    const int variant = programVariant(s.start, s.direction);
+    const FaceFrame face{variant, s.startpos.y, job.material.length, 0, job.material.width};
     std::map<int, PlacedCut> bySlot;
-    for (const ManualHoleAt& at : layoutManualPost(job, side, variant, 0, false)) {
+    for (const ManualHoleAt& at : layoutManualPost(job, side, variant, s.startpos.y, 0, false)) {
         const HoleRecord& hole = job.placedHoles[static_cast<size_t>(side)][static_cast<size_t>(at.slot)].hole;
         bySlot.emplace(at.slot, PlacedCut{at.slot + 1, &hole, hole.length, true,
                                           cornerOnFace(face, {at.x, at.y}, hole.width, hole.length), {}});
     }
-    const int posts = postsOfRun();
+    const int posts = postsOfRun(s);
     for (int post = 0; post < posts; ++post) {
-        const float fixture = gs.spos[static_cast<size_t>(post)];
+        const float fixture = s.spos[static_cast<size_t>(post)];
         const bool second = post % 2 == 1;
-        for (const ManualHoleAt& at : layoutManualPost(job, side, variant, fixture, second))
+        for (const ManualHoleAt& at : layoutManualPost(job, side, variant, s.startpos.y, fixture, second))
             bySlot.at(at.slot).atPosts.push_back({at.x, at.y});
     }
     std::vector<PlacedCut> cuts;
@@ -211,17 +218,18 @@ std::vector<PlacedCut> manualCuts(const ManualJob& job, int side)
 
 } // namespace
 
-bool checkHoleCut(const HoleCut& cut, const std::string& suffix, Messages& messages)
+bool checkHoleCut(const HoleCut& cut, const Settings& settings, const std::string& suffix, Messages& messages)
 {
     const HoleRecord& hole = cut.hole;
-    if (!checkHoleGeometry(cut.length, hole.width, hole.radius, suffix, messages))
+    if (!checkHoleGeometry(cut.length, hole.width, hole.radius, settings, suffix, messages))
         return false;
     if (hole.subprogram != 0)
         return true;
-    if (fails(D(gs.bit) > D(hole.width) || D(gs.bit) > D(cut.length), "Bit Diameter Error" + suffix, messages))
+    const D bit = settings.bit;
+    if (fails(bit > D(hole.width) || bit > D(cut.length), "Bit Diameter Error" + suffix, messages))
         return false;
-    const D bitRadius = single(D(gs.bit) / 2);
-    for (const PathPoint& p : pathPoints(holePath(cut, 0, 0))) {
+    const D bitRadius = single(bit / 2);
+    for (const PathPoint& p : pathPoints(holePath(cut, 0, 0, toolShapeOf(settings)))) {
         if (!(beyondHole(p, hole.width, cut.length, hole.radius, bitRadius) <= kTolerance)) {
             messages.show((p.stage == PathStage::Exit ? "Exit Arc Radius Error" : "Lead in Arc Radius Error") + suffix);
             return false;
@@ -230,17 +238,17 @@ bool checkHoleCut(const HoleCut& cut, const std::string& suffix, Messages& messa
     return true;
 }
 
-bool checkPostHoleTypes(const PostJob& job, const HoleSuffixes& suffixes, Messages& messages)
+bool checkPostHoleTypes(const PostJob& job, const RunContext& run, const HoleSuffixes& suffixes, Messages& messages)
 {
-    return checkPatternHoleTypes(job, suffixes, messages);
+    return checkPatternHoleTypes(job, RailSlope{}, run.settings, suffixes, messages);
 }
 
-bool checkRailHoleTypes(const RailJob& job, const HoleSuffixes& suffixes, Messages& messages)
+bool checkRailHoleTypes(const RailJob& job, const RunContext& run, const HoleSuffixes& suffixes, Messages& messages)
 {
-    return checkPatternHoleTypes(job, suffixes, messages);
+    return checkPatternHoleTypes(job, run.slope, run.settings, suffixes, messages);
 }
 
-bool checkManualHoleTypes(const ManualJob& job, Messages& messages)
+bool checkManualHoleTypes(const ManualJob& job, const RunContext& run, Messages& messages)
 {
     for (int side = 0; side < sidesCut(job.sides); ++side) {
         const auto& slots = job.placedHoles[static_cast<size_t>(side)];
@@ -249,27 +257,27 @@ bool checkManualHoleTypes(const ManualJob& job, Messages& messages)
                 continue;
             const HoleRecord& hole = slots[slot].hole;
             const std::string suffix = ", " + std::string(sideName(side)) + ", hole " + std::to_string(slot + 1) + ".";
-            if (!checkHoleCut(HoleCut{hole, hole.length, true}, suffix, messages))
+            if (!checkHoleCut(HoleCut{hole, hole.length, true}, run.settings, suffix, messages))
                 return false;
         }
     }
     return true;
 }
 
-bool checkPostPlacement(const PostJob& job, Messages& messages)
+bool checkPostPlacement(const PostJob& job, const RunContext& run, Messages& messages)
 {
-    return checkPatternPlacement(job, postPatternInput, messages);
+    return checkPatternPlacement(job, postPatternInput, run, messages);
 }
 
-bool checkRailPlacement(const RailJob& job, Messages& messages)
+bool checkRailPlacement(const RailJob& job, const RunContext& run, Messages& messages)
 {
-    return checkPatternPlacement(job, railPatternInput, messages);
+    return checkPatternPlacement(job, railPatternInput, run, messages);
 }
 
-bool checkManualPlacement(const ManualJob& job, Messages& messages)
+bool checkManualPlacement(const ManualJob& job, const RunContext& run, Messages& messages)
 {
     for (int side = 0; side < sidesCut(job.sides); ++side) {
-        if (!checkPlacedCuts(manualCuts(job, side), side, job.material, messages))
+        if (!checkPlacedCuts(manualCuts(job, side, run.settings), side, job.material, run.settings, messages))
             return false;
     }
     return true;

@@ -2,17 +2,15 @@
 
 #include "gcode/output/primitives.h"
 #include "settings/files.h"
-#include "setupfile/current_tap_file.h"
 
-#include <string>
-
-bool writeJobList(int sides, Messages& messages)
+bool writeJobList(const std::string& programPath, int sides, int totalPosts, const Settings& settings,
+                  Messages& messages)
 {
     ProgramOutput out;
-    writeText(out, "L203 \"" + currentTapFilePath() + "\"");
+    writeText(out, "L203 \"" + programPath + "\"");
     if (totalPosts != 0) {
-        writeText(out, " T" + std::to_string(totalPosts) + " C" + std::to_string(gs.cutatonce * gs.heads) + " S" +
-                           std::to_string(sides));
+        writeText(out, " T" + std::to_string(totalPosts) + " C" + std::to_string(settings.cutatonce * settings.heads) +
+                           " S" + std::to_string(sides));
     }
-    return saveOutput(out, joinPath(gs.autopath, kJobListFileName), messages);
+    return saveOutput(out, joinPath(settings.autopath, kJobListFileName), messages);
 }

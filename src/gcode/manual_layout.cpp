@@ -57,12 +57,12 @@ std::vector<ManualHoleOnFace> manualHolesOnFace(const ManualJob& job, int side, 
     return holes;
 }
 
-std::vector<ManualHoleAt> layoutManualPost(const ManualJob& job, int side, int variant, float fixtureX,
+std::vector<ManualHoleAt> layoutManualPost(const ManualJob& job, int side, int variant, float startY, float fixtureX,
                                            bool secondPost)
 {
     const bool offsetOn = job.offsetOn[side] == 1;
     const bool down = topAtHighY(variant);
-    const D top = topEndY(variant, gs.startpos.y, job.material.length);
+    const D top = topEndY(variant, startY, job.material.length);
     // The first hole hangs from the top end in one step, every further one from the hole above,
     // rounded to single precision at each step as the pattern writer walks its holes.
     std::vector<ManualHoleAt> holes;

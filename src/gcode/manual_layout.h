@@ -29,10 +29,11 @@ struct ManualHoleOnFace {
 };
 std::vector<ManualHoleOnFace> manualHolesOnFace(const ManualJob& job, int side, float xOrigin, int direction);
 
-// The filled slots of one side of one post in cutting order. Each hole hangs its own gap below
+// The filled slots of one side of one post in cutting order, startY being the settings' start
+// position. Each hole hangs its own gap below
 // the hole above (or below the top end); variant 4 cuts from the last slot to the first and uses
 // every offset with its sign reversed. secondPost reverses the order of the first post.
-std::vector<ManualHoleAt> layoutManualPost(const ManualJob& job, int side, int variant, float fixtureX,
+std::vector<ManualHoleAt> layoutManualPost(const ManualJob& job, int side, int variant, float startY, float fixtureX,
                                            bool secondPost);
 
 int filledSlots(const ManualJob& job, int side);

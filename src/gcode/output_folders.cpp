@@ -3,7 +3,6 @@
 #include "gcode/output/program_output.h"
 #include "platform/messages.h"
 #include "settings/files.h"
-#include "settings/settings.h"
 
 bool checkOutputFolder(const std::string& folder, Messages& messages)
 {
@@ -14,7 +13,7 @@ bool checkOutputFolder(const std::string& folder, Messages& messages)
     return false;
 }
 
-bool checkOutputFolders(Messages& messages)
+bool checkOutputFolders(const std::string& programFolder, const std::string& jobFolder, Messages& messages)
 {
-    return checkOutputFolder(gs.path, messages) && checkOutputFolder(gs.autopath, messages);
+    return checkOutputFolder(programFolder, messages) && checkOutputFolder(jobFolder, messages);
 }

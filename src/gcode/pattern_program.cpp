@@ -1,18 +1,15 @@
 #include "gcode/pattern_program.h"
 
-#include "gcode/checked_program.h"
 #include "gcode/hole_routine.h"
-#include "gcode/pattern_layout.h"
 #include "gcode/output/primitives.h"
 #include "gcode/program_run.h"
-#include "setupfile/current_tap_file.h"
 #include "setupfile/setup_writer.h"
-
-#include <type_traits>
 
 namespace {
 
 float single(double value) { return static_cast<float>(value); }
+
+enum class PatternStyle { Post, Rail };
 
 struct Style {
     PatternStyle kind;
@@ -29,158 +26,135 @@ struct Style {
     const char* nextMarker() const { return rail() ? "[Next Rail]\n" : "[Next Post]\n"; }
 };
 
-template <class Job>
-PatternInput patternInput(const Job& job, const Style& style, int side, int pairIndex)
+Style styleOf(PatternStyle kind, const Settings& settings)
 {
-    const PatternSide& s = job.side[side];
-    const HoleRecord& hole = job.holeType[side];
-    const double factor = style.rail() ? railHoleFactor : 1.0;
-    const double extra = style.rail() ? railHoleExtra : 0.0;
-    PatternInput in;
-    in.variant = style.variant;
-    in.startY = gs.startpos.y;
-    in.materialLength = job.material.length;
-    in.distanceFromTop = s.distanceFromTop;
-    in.spacing = single(double(s.spacing) * factor);
-    in.holeLength = single(double(hole.length) * factor + extra);
-    in.holeWidth = hole.width;
-    in.side1HoleWidth = job.holeType[0].width;
-    in.offset = job.offsetAmount(side);
-    in.holeCount = s.holeCount;
-    in.useOffsetting = s.useOffsetting;
-    in.alternateOffset = s.alternateOffset;
-    in.firstPostX = gs.spos[2 * pairIndex];
-    in.secondPostX = gs.spos[std::min(2 * pairIndex + 1, kFixturePositions - 1)];
-    return in;
+    return Style{kind, programVariant(settings.start, settings.direction)};
 }
 
 template <class Job>
-void placeHoles(ProgramOutput& out, Job& job, const Style& style, int count, int side, int pairIndex)
+PatternInput patternInput(const Job& job, const Style& style, int side, int pairIndex, const RunContext& run)
 {
-    holeSlots = job.holeType;
-    if constexpr (!std::is_const_v<Job>) {
-        // An unset rail offset becomes 0 in the job itself (side 1's is gs.railoffset).
-        if (style.rail() && (style.variant == 3 || style.variant == 4) && isUnset(job.offsetAmount(side)))
-            job.offsetAmount(side) = 0;
-    }
+    const Settings& s = run.settings;
+    const PatternSide& pattern = job.side[static_cast<size_t>(side)];
+    const HoleRecord& hole = job.holeType[static_cast<size_t>(side)];
+    const double factor = style.rail() ? run.slope.factor : 1.0;
+    const double extra = style.rail() ? run.slope.extra : 0.0;
+    PatternInput in;
+    in.variant = style.variant;
+    in.startY = s.startpos.y;
+    in.materialLength = job.material.length;
+    in.distanceFromTop = pattern.distanceFromTop;
+    in.spacing = single(double(pattern.spacing) * factor);
+    in.holeLength = single(double(hole.length) * factor + extra);
+    in.holeWidth = hole.width;
+    in.side1HoleWidth = job.holeType[0].width;
+    in.offset = job.offsetAmount(side, s);
+    // The rail program takes an unset offset as 0 in variants 3 and 4.
+    if (style.rail() && (style.variant == 3 || style.variant == 4) && isUnset(in.offset))
+        in.offset = 0;
+    in.holeCount = pattern.holeCount;
+    in.useOffsetting = pattern.useOffsetting;
+    in.alternateOffset = pattern.alternateOffset;
+    in.firstPostX = s.spos[static_cast<size_t>(2 * pairIndex)];
+    in.secondPostX = s.spos[static_cast<size_t>(std::min(2 * pairIndex + 1, kFixturePositions - 1))];
+    return in;
+}
+
+// The holes of one post (count 1) or a pair of posts (count 2) on one side, for the pair of
+// fixtures pairIndex.
+template <class Job>
+void placeHoles(ProgramOutput& out, HoleRoutine& holes, const Job& job, const Style& style, int count, int side,
+                int pairIndex, const RunContext& run)
+{
+    holes.holeSlots = job.holeType;
     if (style.rail() && style.variant == 1)
         writeText(out, "[Top Normal\n");
 
-    const PatternPosts posts = layoutPattern(patternInput(job, style, side, pairIndex), count == 2);
+    const PatternPosts posts = layoutPattern(patternInput(job, style, side, pairIndex, run), count == 2);
     const float width = job.material.width;
     // Variant 4 of the post program without alternate offset clears every hole of the first post.
-    const bool clearEveryHole = !style.rail() && style.variant == 4 && job.side[side].alternateOffset != 1;
+    const bool clearEveryHole =
+        !style.rail() && style.variant == 4 && job.side[static_cast<size_t>(side)].alternateOffset != 1;
     for (size_t k = 0; k < posts.first.size(); ++k)
-        cutHole(out, side, k == 0 || clearEveryHole ? 1 : 0, posts.first[k].x, posts.first[k].y, width);
+        holes.cutHole(side, k == 0 || clearEveryHole ? 1 : 0, posts.first[k].x, posts.first[k].y, width);
     if (!style.rail() && style.variant == 3)
         writeText(out, "\n");
     if (count == 2) {
         writeText(out, style.nextMarker());
         for (size_t k = 0; k < posts.second.size(); ++k)
-            cutHole(out, side, k == 0 ? 1 : 0, posts.second[k].x, posts.second[k].y, width);
+            holes.cutHole(side, k == 0 ? 1 : 0, posts.second[k].x, posts.second[k].y, width);
     }
     if (count == 2 || style.rail())
         writeText(out, style.nextMarker());
 }
 
-void writeToolLine(ProgramOutput& out)
+void writeToolLine(ProgramOutput& out, const Settings& settings)
 {
-    if (!gs.toolnumber.empty()) {
-        writeText(out, gs.toolnumber);
+    if (!settings.toolnumber.empty()) {
+        writeText(out, settings.toolnumber);
         writeText(out, "\n");
     }
 }
 
 template <class Job>
-void writeBody(ProgramOutput& out, Job& job, const Style& style)
+void writeBody(ProgramOutput& out, const Job& job, const Style& style, const RunContext& run)
 {
-    ProgramRun run;
-    run.sides = job.sides;
-    run.flipMarker = style.flipMarker();
-    run.endBlockEverySide = style.endBlockEverySide();
-    run.startSide = [&](int side) {
-        startSideDepth(job.side[side].holeCount);
-        writeSpindleCommands(out, Spindle::On);
+    HoleRoutine holes(out, run);
+    ProgramRun program;
+    program.sides = job.sides;
+    program.flipMarker = style.flipMarker();
+    program.endBlockEverySide = style.endBlockEverySide();
+    program.startSide = [&](int side) {
+        holes.startSideDepth(job.side[static_cast<size_t>(side)].holeCount);
+        writeSpindleCommands(out, run.settings, Spindle::On);
         if (style.toolLineEverySide())
-            writeToolLine(out);
+            writeToolLine(out, run.settings);
     };
-    run.placePosts = [&](int count, int side, int pairIndex) { placeHoles(out, job, style, count, side, pairIndex); };
-    writeProgramRun(out, run);
+    program.placePosts = [&](int count, int side, int pairIndex) {
+        placeHoles(out, holes, job, style, count, side, pairIndex, run);
+    };
+    writeProgramRun(out, program, run.settings);
 }
 
-bool directionIsKnown()
+bool directionIsKnown(const Settings& settings)
 {
-    return gs.direction == 0 || gs.direction == 1;
-}
-
-Style styleOf(PatternStyle kind)
-{
-    return Style{kind, programVariant(gs.start, gs.direction)};
+    return settings.direction == 0 || settings.direction == 1;
 }
 
 } // namespace
 
-void writePostProgramTo(ProgramOutput& out, const PostJob& job, int display)
+void writePostProgramTo(ProgramOutput& out, const PostJob& job, const RunContext& run)
 {
-    if (!directionIsKnown())
+    if (!directionIsKnown(run.settings))
         return;
-    const Style style = styleOf(PatternStyle::Post);
-    writePostSetup(out, job, display);
+    const Style style = styleOf(PatternStyle::Post, run.settings);
+    writePostSetup(out, job, run);
     writeText(out, "G90\n");
-    writeFeedLines(out, job.material.height);
-    writeHeadsHome(out);
+    writeFeedLines(out, job.material.height, run);
+    writeHeadsHome(out, run.settings);
     if (style.toolLineOnce())
-        writeToolLine(out);
-    writeBody(out, job, style);
+        writeToolLine(out, run.settings);
+    writeBody(out, job, style, run);
 }
 
-void writeRailProgramTo(ProgramOutput& out, RailJob& job, int display)
+void writeRailProgramTo(ProgramOutput& out, const RailJob& job, const RunContext& run)
 {
-    if (!directionIsKnown())
+    if (!directionIsKnown(run.settings))
         return;
-    const Style style = styleOf(PatternStyle::Rail);
-    writeRailSetup(out, job, display);
+    const Style style = styleOf(PatternStyle::Rail, run.settings);
+    writeRailSetup(out, job, run);
     writeText(out, "G90\n");
-    writeHeadsHome(out);
-    writeFeedLines(out, job.material.height);
-    writeBody(out, job, style);
+    writeHeadsHome(out, run.settings);
+    writeFeedLines(out, job.material.height, run);
+    writeBody(out, job, style, run);
 }
 
-bool writePostProgram(const PostJob& job, int display, Messages& messages)
+PatternInput postPatternInput(const PostJob& job, int side, int pairIndex, const RunContext& run)
 {
-    ProgramOutput out;
-    writePostProgramTo(out, job, display);
-    return saveCheckedProgram(out, messages);
+    return patternInput(job, styleOf(PatternStyle::Post, run.settings), side, pairIndex, run);
 }
 
-bool writeRailProgram(RailJob& job, int display, Messages& messages)
+PatternInput railPatternInput(const RailJob& job, int side, int pairIndex, const RunContext& run)
 {
-    ProgramOutput out;
-    writeRailProgramTo(out, job, display);
-    return saveCheckedProgram(out, messages);
-}
-
-void placePostHoles(ProgramOutput& out, const PostJob& job, int count, int side, int pairIndex)
-{
-    placeHoles(out, job, styleOf(PatternStyle::Post), count, side, pairIndex);
-}
-
-void placeRailHoles(ProgramOutput& out, RailJob& job, int count, int side, int pairIndex)
-{
-    placeHoles(out, job, styleOf(PatternStyle::Rail), count, side, pairIndex);
-}
-
-PatternInput postPatternInput(const PostJob& job, int side, int pairIndex)
-{
-    return patternInput(job, styleOf(PatternStyle::Post), side, pairIndex);
-}
-
-PatternInput railPatternInput(const RailJob& job, int side, int pairIndex)
-{
-    const Style style = styleOf(PatternStyle::Rail);
-    PatternInput in = patternInput(job, style, side, pairIndex);
-    // The writer makes an unset offset 0 in variants 3 and 4 before it lays the holes out.
-    if ((style.variant == 3 || style.variant == 4) && isUnset(in.offset))
-        in.offset = 0;
-    return in;
+    return patternInput(job, styleOf(PatternStyle::Rail, run.settings), side, pairIndex, run);
 }

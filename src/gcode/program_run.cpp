@@ -1,21 +1,20 @@
 #include "gcode/program_run.h"
 
 #include "gcode/output/primitives.h"
-#include "settings/settings.h"
 
 #include <algorithm>
 
-void writeEndBlock(ProgramOutput& out)
+void writeEndBlock(ProgramOutput& out, const Settings& settings)
 {
-    writeSpindleCommands(out, Spindle::Off);
-    writeHeadsHome(out);
-    writeRapid(out, gs.endpos.x, gs.endpos.y, kOmit);
+    writeSpindleCommands(out, settings, Spindle::Off);
+    writeHeadsHome(out, settings);
+    writeRapid(out, settings.endpos.x, settings.endpos.y, kOmit);
 }
 
-void writeProgramRun(ProgramOutput& out, const ProgramRun& run)
+void writeProgramRun(ProgramOutput& out, const ProgramRun& run, const Settings& settings)
 {
     // There are twelve fixture positions; the settings check refuses more posts than that.
-    const int posts = std::min(gs.cutatonce, kFixturePositions);
+    const int posts = std::min(settings.cutatonce, kFixturePositions);
     const int sides = run.sides == 2 ? 2 : 1;
     for (int side = 0; side < sides; ++side) {
         run.startSide(side);
@@ -24,12 +23,12 @@ void writeProgramRun(ProgramOutput& out, const ProgramRun& run)
         if (posts % 2 == 1)
             run.placePosts(1, side, posts / 2);
         if (side == 0 && sides == 2) {
-            writeEndBlock(out);
+            writeEndBlock(out, settings);
             writeText(out, run.flipMarker);
         }
         if (run.endBlockEverySide)
-            writeEndBlock(out);
+            writeEndBlock(out, settings);
     }
     if (!run.endBlockEverySide)
-        writeEndBlock(out);
+        writeEndBlock(out, settings);
 }

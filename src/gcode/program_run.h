@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gcode/output/program_output.h"
+#include "settings/settings.h"
 
 #include <functional>
 
@@ -18,6 +19,6 @@ struct ProgramRun {
     std::function<void(int count, int side, int pairIndex)> placePosts;
 };
 
-void writeProgramRun(ProgramOutput& out, const ProgramRun& run);
+void writeProgramRun(ProgramOutput& out, const ProgramRun& run, const Settings& settings);
 // Spindles off, heads home, gantry to the end position.
-void writeEndBlock(ProgramOutput& out);
+void writeEndBlock(ProgramOutput& out, const Settings& settings);

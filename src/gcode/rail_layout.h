@@ -1,14 +1,10 @@
 #pragma once
 
+#include "gcode/output/run_context.h"
+
 // The computations of a rail on a slope, shared by the Rails page's checks and drawing and the
 // rail program writer.
 
-// A sloped rail stretches every hole along it by a factor and an extra length, and every spacing
-// by the factor: a level rail (rise or run 0) has factor 1 and extra 0.
-struct RailSlope {
-    float factor = 1;
-    float extra = 0;
-};
 RailSlope railSlope(float rise, float run, float thickness);
 
 // The largest number of holes of length hole, spacing apart, that fit after top on a rail of

@@ -1,9 +1,7 @@
 #include "gcode/run_checks.h"
 
-#include "gcode/output/job_records.h"
 #include "gcode/output/primitives.h"
 #include "platform/messages.h"
-#include "settings/settings.h"
 
 namespace {
 
@@ -30,58 +28,61 @@ bool unsetOrLess(int value, int limit) { return isUnset(value) || value < limit;
 
 } // namespace
 
-bool checkSettings(bool withFeeds, Messages& messages)
+bool checkSettings(const Settings& s, const std::optional<FeedRates>& feeds, Messages& messages)
 {
+    const bool withFeeds = feeds.has_value();
+    const int cutFeed = feeds ? feeds->cut : 0, plungeFeed = feeds ? feeds->plunge : 0;
     return firstFailure(
         {
-            {isUnset(gs.leadin), "Please specify a lead in radius under the configuration tab."},
-            {isUnset(gs.exit), "Please specify an exit radius under the configuration tab."},
-            {isUnset(gs.cutatonce), "Please specify the number of posts to cut at once under the configuration tab."},
-            {unsetOrBelow(gs.bit, 0), "Please select a bit type under the configuration tab."},
-            {unsetOrBelow(gs.clearance, 0), "Please specify a clearance distance under the configuration tab"},
-            {gs.cutstyle == 0 && unsetOrZero(gs.depth), "Please specify a depth to cut under the configuration tab"},
-            {gs.cutstyle == 1 && unsetOrZero(gs.depth),
+            {isUnset(s.leadin), "Please specify a lead in radius under the configuration tab."},
+            {isUnset(s.exit), "Please specify an exit radius under the configuration tab."},
+            {isUnset(s.cutatonce), "Please specify the number of posts to cut at once under the configuration tab."},
+            {unsetOrBelow(s.bit, 0), "Please select a bit type under the configuration tab."},
+            {unsetOrBelow(s.clearance, 0), "Please specify a clearance distance under the configuration tab"},
+            {s.cutstyle == 0 && unsetOrZero(s.depth), "Please specify a depth to cut under the configuration tab"},
+            {s.cutstyle == 1 && unsetOrZero(s.depth),
              "Please specify a minimum depth to cut under the configuration tab"},
-            {gs.cutstyle == 1 && unsetOrZero(gs.maxdepth),
+            {s.cutstyle == 1 && unsetOrZero(s.maxdepth),
              "Please specify a maximum depth to cut under the configuration tab"},
-            {unsetOrLess(gs.heads, 1), "Please specify a number of vertical heads under the configuration tab"},
-            {static_cast<int>(gs.headchars.size()) < gs.heads,
+            {unsetOrLess(s.heads, 1), "Please specify a number of vertical heads under the configuration tab"},
+            {static_cast<int>(s.headchars.size()) < s.heads,
              "Please specify an axis character for each vertical head\nunder the configuration tab"},
-            {withFeeds && unsetOrLess(effectiveCutFeed, 1),
+            {withFeeds && unsetOrLess(cutFeed, 1),
              "Please specify a cutting feed rate under the configuration tab."},
-            {withFeeds && unsetOrLess(effectivePlungeFeed, 1),
+            {withFeeds && unsetOrLess(plungeFeed, 1),
              "Please specify a plunge feed rate under the configuration tab."},
-            {gs.heads > kMaxHeads, "Maximum allowable heads is 4."},
-            {gs.cutatonce > kFixturePositions, "Number of posts to cut at once cannot be more than 12."},
-            {gs.start != 0 && gs.start != 1, "Please specify where the machine homes under the configuration tab."},
-            {gs.direction != 0 && gs.direction != 1, "Please specify a cutting style under the configuration tab."},
+            {s.heads > kMaxHeads, "Maximum allowable heads is 4."},
+            {s.cutatonce > kFixturePositions, "Number of posts to cut at once cannot be more than 12."},
+            {s.start != 0 && s.start != 1, "Please specify where the machine homes under the configuration tab."},
+            {s.direction != 0 && s.direction != 1, "Please specify a cutting style under the configuration tab."},
             // Without a lead-in the routine writes no plunge: every outline would be run in the air.
-            {gs.leadin <= 0, "Please specify a lead in radius under the configuration tab."},
-            {gs.cutstyle == 1 && gs.maxdepth < gs.depth,
+            {s.leadin <= 0, "Please specify a lead in radius under the configuration tab."},
+            {s.cutstyle == 1 && s.maxdepth < s.depth,
              "Maximum cutting depth must be greater than or equal to Minimum cutting depth."},
             // X and Y move the gantry, and other letters or digits are no axes at all.
-            {!headCharactersAreAxes(),
+            {!headCharactersAreAxes(s),
              "Please specify an axis character for each vertical head\nunder the configuration tab"},
         },
         "", messages);
 }
 
-bool headCharactersAreAxes()
+bool headCharactersAreAxes(const Settings& s)
 {
-    if (!headsAreLettered())
+    if (!headsAreLettered(s))
         return true;
     constexpr std::string_view kAxes = "ZABCUVWzabcuvw";
-    for (int head = 0; head < gs.heads && head < static_cast<int>(gs.headchars.size()); ++head) {
-        if (kAxes.find(gs.headchars[static_cast<size_t>(head)]) == std::string_view::npos)
+    for (int head = 0; head < s.heads && head < static_cast<int>(s.headchars.size()); ++head) {
+        if (kAxes.find(s.headchars[static_cast<size_t>(head)]) == std::string_view::npos)
             return false;
     }
     return true;
 }
 
-bool checkHoleGeometry(float length, float width, float radius, const std::string& suffix, Messages& messages)
+bool checkHoleGeometry(float length, float width, float radius, const Settings& s, const std::string& suffix,
+                       Messages& messages)
 {
     const double l = length, w = width, twiceR = 2.0 * radius;
-    const double twiceLeadIn = 2.0 * gs.leadin, twiceExit = 2.0 * gs.exit;
+    const double twiceLeadIn = 2.0 * s.leadin, twiceExit = 2.0 * s.exit;
     return firstFailure(
         {
             {l < twiceR, "Hole Radius Error"},
@@ -94,7 +95,7 @@ bool checkHoleGeometry(float length, float width, float radius, const std::strin
         suffix, messages);
 }
 
-bool checkHoleGeometry(const HoleRecord& hole, const std::string& suffix, Messages& messages)
+bool checkHoleGeometry(const HoleRecord& hole, const Settings& settings, const std::string& suffix, Messages& messages)
 {
-    return checkHoleGeometry(hole.length, hole.width, hole.radius, suffix, messages);
+    return checkHoleGeometry(hole.length, hole.width, hole.radius, settings, suffix, messages);
 }

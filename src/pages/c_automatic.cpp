@@ -3,13 +3,12 @@
 #include "pages/page_fields.h"
 #include "preview/handover.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
 
 using namespace posts;
 
 CAutomatic::CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window)
-    : form_(form), messages_(messages), dialogs_(dialogs), window_(window),
-      sides_(form, messages, viewOf(postJob), kSides, kChoices)
+    : form_(form), messages_(messages), sides_(form, messages, viewOf(postJob), kSides, kChoices),
+      flow_(*this, form, messages, dialogs, window, FlowControls{CurrentTapFile, TotalPosts}, "Post.tap")
 {
 }
 
@@ -31,7 +30,7 @@ void CAutomatic::onMaterialSelected()
     if (const MaterialRecord* material = libraryRecord(materialList, form_.selectedRecord(MaterialList))) {
         postJob.material = *material;
         postJob.materialName = material->name;
-        takeMaterialFeeds(*material);
+        flow_.takeMaterialFeeds(*material);
     }
     redraw();
 }

@@ -1,18 +1,20 @@
 #pragma once
 
-#include "pages/program_source.h"
 #include "gcode/output/job_records.h"
+#include "pages/cutting_page.h"
+#include "pages/job_flow.h"
 #include "pages/pattern_sides.h"
 #include "pages/posts_controls.h"
-#include "pages/tap_file_load.h"
+#include "pages/program_source.h"
 
 class FileDialogs;
 class Sheet;
 class Messages;
 
 // The Posts page: a regular pattern of rail holes down one or two faces of a post. It edits the
-// process-wide postJob through its controls and redraws the preview after every change.
-class CAutomatic : public PatternSideEvents, public ProgramSource {
+// process-wide postJob through its controls and redraws the preview after every change; Run,
+// Save, Load and Clear are the flow the cutting pages share.
+class CAutomatic : public PatternSideEvents, public ProgramSource, private CuttingPage {
 public:
     CAutomatic(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window);
 
@@ -34,35 +36,41 @@ public:
     void onCutBothSidesClicked();
     void onOverlayClicked();
     void onApartClicked();
-    void onSaveClicked();
-    void onLoadClicked();
-    void onClearClicked();
-    void onRunClicked();
-    bool composeProgram(ProgramOutput& out, Messages& reasons) override;
+    void onSaveClicked() { flow_.save(); }
+    void onLoadClicked() { flow_.load(); }
+    void onClearClicked() { flow_.clear(); }
+    void onRunClicked() { flow_.run(); }
+    bool composeProgram(ProgramOutput& out, Messages& reasons) override { return flow_.compose(out, reasons); }
     void onShown();
     void onLeft();
 
     // 1 Overlay Sides, 0 Display Sides Apart.
-    int display() const { return sides_.display(); }
+    int display() const override { return sides_.display(); }
     // Reads the fields into postJob; false after the first field's message.
     bool collectPostJob();
     // Run: checks, the program, then the job list; on success the window closes or minimises.
-    void runPosts();
+    void runPosts() { flow_.run(); }
+    JobFlow& flow() { return flow_; }
 
 private:
+    PageId pageId() const override { return PageId::Posts; }
+    bool collectJob() override { return collectPostJob(); }
+    bool checkJob(const RunContext& run, CheckPurpose purpose, Messages& reasons) override;
+    void writeProgram(ProgramOutput& out, const RunContext& run) const override;
+    int sidesCut() const override { return postJob.sides; }
+    void clearJob() override;
+    void fillFromHeader(const LoadedHeader& header) override;
+    std::function<void()> keptJob() override;
+
     void redraw();
     void clear(bool keepDefaultOffset);
-    void save();
-    void load();
-    LoadingPage loading();
-    void fillFromHeader(const RecordedChoices& choices);
+    void showJob();
     void takeLoadedPattern();
     void takeLoadedNames();
 
     Form& form_;
     Messages& messages_;
-    FileDialogs& dialogs_;
-    Sheet& window_;
     PatternSides sides_;
     SavedPatternJob<PostJob> saved_;
+    JobFlow flow_;
 };

@@ -1,22 +1,14 @@
-// The Posts page's whole-job actions: collecting the job, Run, Save, Clear, and the page being
-// shown and left.
+// The Posts page's whole-job part: collecting the job, its checks and its program for the shared
+// Run, Save, Load and Clear, and the page being shown and left.
 #include "pages/c_automatic.h"
 
-#include "gcode/hole_routine.h"
 #include "gcode/job_checks.h"
-#include "gcode/job_list.h"
-#include "gcode/kept_run_values.h"
-#include "gcode/output_folders.h"
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
 #include "pages/page_fields.h"
 #include "platform/messages.h"
-#include "platform/sheet.h"
 #include "preview/handover.h"
-#include "settings/numbers.h"
-#include "settings/text_helpers.h"
-#include "setupfile/current_tap_file.h"
-#include "setupfile/tap_file_dialogs.h"
+#include "settings/settings.h"
 
 using namespace posts;
 
@@ -49,66 +41,23 @@ bool CAutomatic::collectPostJob()
         return false;
 
     postJob.sides = form_.checked(CutBothSides) ? 2 : 1;
-    sharedSides = postJob.sides;
-    const std::string total = form_.text(TotalPosts);
-    totalPosts = IsNumberText(total, kUnsigned) ? leadingInt(total) : 0;
     return true;
 }
 
-void CAutomatic::runPosts()
-{
-    if (form_.text(CurrentTapFile).empty())
-        filename = "Post.tap";
-    if (!collectPostJob())
-        return;
-    const bool settingsOk = checkSettings(true, messages_);
-    // A settings failure does not stop the hole types' checks, so two messages may follow.
-    if (!checkPostHoleTypes(postJob, {"", ", side two."}, messages_) || !settingsOk ||
-        !checkPostPlacement(postJob, messages_) || !checkOutputFolders(messages_))
-        return;
-    // The job list names the program only once the program is written, so the controller never
-    // points at a missing or stale one.
-    const bool ok = writePostProgram(postJob, display(), messages_) && writeJobList(postJob.sides, messages_);
-    if (!ok)
-        return;
-    if (gs.autoexit != 0)
-        window_.closeWindow();
-    else
-        window_.minimizeWindow();
-}
-
-bool CAutomatic::composeProgram(ProgramOutput& out, Messages& reasons)
+// The settings with the job's feed rates, then every hole type (a settings refusal does not stop
+// them, so two messages may follow), then where every hole is cut. Save names side one too.
+bool CAutomatic::checkJob(const RunContext& run, CheckPurpose purpose, Messages& reasons)
 {
     if (!patternJobIsChosen(postJob.material, postJob.holeType, postJob.sides, reasons))
         return false;
-    const bool settingsOk = checkSettings(true, reasons);
-    if (!checkPostHoleTypes(postJob, {"", ", side two."}, reasons) || !settingsOk || !checkPostPlacement(postJob, reasons))
-        return false;
-    const KeptRunValues kept;
-    writePostProgramTo(out, postJob, display());
-    return true;
+    const bool settingsOk = checkSettings(run.settings, run.feeds, reasons);
+    const HoleSuffixes suffixes{purpose == CheckPurpose::Save ? ", side one." : "", ", side two."};
+    return checkPostHoleTypes(postJob, run, suffixes, reasons) && settingsOk && checkPostPlacement(postJob, run, reasons);
 }
 
-void CAutomatic::onRunClicked()
+void CAutomatic::writeProgram(ProgramOutput& out, const RunContext& run) const
 {
-    runPosts();
-}
-
-void CAutomatic::save()
-{
-    if (collectPostJob()) {
-        const bool settingsOk = checkSettings(true, messages_);
-        if (!checkPostHoleTypes(postJob, {", side one.", ", side two."}, messages_))
-            return;
-        if (settingsOk && checkPostPlacement(postJob, messages_) && askSaveTapFile(dialogs_))
-            writePostProgram(postJob, display(), messages_);
-    }
-    form_.setText(CurrentTapFile, currentTapFileText());
-}
-
-void CAutomatic::onSaveClicked()
-{
-    save();
+    writePostProgramTo(out, postJob, run);
 }
 
 void CAutomatic::clear(bool keepDefaultOffset)
@@ -122,36 +71,50 @@ void CAutomatic::clear(bool keepDefaultOffset)
     sides_.clearPattern();
     if (keepDefaultOffset)
         gs.autopostoffset = defaultOffset;
-    form_.setText(TotalPosts, "");
-    form_.setText(CurrentTapFile, "");
     form_.setFocus(MaterialList);
     sides_.oneSideMode();
 }
 
-void CAutomatic::onClearClicked()
+void CAutomatic::clearJob()
 {
     clear(false);
     redraw();
 }
 
-void CAutomatic::onShown()
+// The job's names selected in the lists and its pattern in the fields, without taking the lists'
+// records again, so the feed rates stay those in force.
+void CAutomatic::showJob()
 {
-    railHoleFactor = 1;
-    railHoleExtra = 0;
-    saved_.restore(postJob);
-    sharedSides = postJob.sides;
     refillLists(LibraryKind::Materials, form_, {MaterialList});
     refillLists(LibraryKind::Holes, form_, {HoleList, onSide(HoleList, 1)});
-    // The names of the job selected in the lists, without taking their records again, so the
-    // feed rates stay those in force.
     form_.setText(MaterialList, postJob.materialName);
     if (!postJob.materialName.empty())
         form_.selectByPrefix(MaterialList, postJob.materialName);
     sides_.selectHoleNames();
     sides_.showPattern();
+}
+
+std::function<void()> CAutomatic::keptJob()
+{
+    sides_.storeTypedPattern(kDistanceField, kSpacingField);
+    SavedPatternJob<PostJob> kept;
+    kept.keep(postJob);
+    const int display = sides_.display();
+    return [this, kept, display] {
+        kept.restore(postJob);
+        sides_.setDisplay(display);
+        showJob();
+        redraw();
+    };
+}
+
+void CAutomatic::onShown()
+{
+    saved_.restore(postJob);
+    showJob();
     if (postJob.holeType[0].name.empty())
         clear(true);
-    takePendingLoad(loading(), messages_);
+    flow_.pageShown();
     // Without holes the preview is emptied rather than left showing another page's drawing.
     const int holes = postJob.side[0].holeCount;
     if (!isUnset(holes) && holes > 0)
@@ -162,6 +125,7 @@ void CAutomatic::onShown()
 
 void CAutomatic::onLeft()
 {
+    flow_.pageLeft();
     sides_.storeTypedPattern(kDistanceField, kSpacingField);
     saved_.keep(postJob);
     clear(true);

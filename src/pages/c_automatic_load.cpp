@@ -1,10 +1,10 @@
-// Load on the Posts page: a program's setup header back into the page, or handed to the page
-// that wrote it.
+// Load on the Posts page: a program's setup header back into the page.
 #include "pages/c_automatic.h"
 
 #include "pages/page_fields.h"
 #include "settings/library_files.h"
-#include "setupfile/current_tap_file.h"
+#include "setupfile/load_state.h"
+#include "setupfile/setup_reader.h"
 
 using namespace posts;
 
@@ -26,22 +26,6 @@ const Record* selectLoaded(Form& form, ControlId list, const std::vector<Record>
 }
 
 } // namespace
-
-LoadingPage CAutomatic::loading()
-{
-    return LoadingPage{PageId::Posts, [this] { clear(true); },
-                       [this](const RecordedChoices& choices) { fillFromHeader(choices); }};
-}
-
-void CAutomatic::load()
-{
-    loadTapFile(loading(), dialogs_, messages_, window_);
-}
-
-void CAutomatic::onLoadClicked()
-{
-    load();
-}
 
 // The pattern the header recorded: side 1 from its holding fields, side 2's distance, spacing
 // and count already in the job, side 2's offsets from the holding fields.
@@ -81,18 +65,15 @@ void CAutomatic::takeLoadedNames()
 }
 
 // The job comes back as it was saved, with the sides and display it was saved with; a header
-// that does not record them leaves the page's own.
-void CAutomatic::fillFromHeader(const RecordedChoices& choices)
+// that does not record them leaves the page's own. Total Number of Posts to Cut stays as it was.
+void CAutomatic::fillFromHeader(const LoadedHeader& header)
 {
-    if (choices.sides)
-        postJob.sides = *choices.sides == 2 ? 2 : 1;
-    if (choices.display)
-        sides_.setDisplay(*choices.display == 0 ? 0 : 1);
+    if (!isUnset(header.sides))
+        postJob.sides = header.sides == 2 ? 2 : 1;
+    if (!isUnset(header.display))
+        sides_.setDisplay(header.display == 0 ? 0 : 1);
     takeLoadedPattern();
     takeLoadedNames();
     sides_.showPattern();
-    form_.setText(TotalPosts, "0");
-    totalPosts = 0;
-    form_.setText(CurrentTapFile, currentTapFileText());
     redraw();
 }

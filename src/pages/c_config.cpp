@@ -282,8 +282,8 @@ void CConfig::takeOnLeaving(const NumberField& rule, Value& target)
 
 void CConfig::onLeadInCommitted() { takeOnLeaving(kLeadIn, gs.leadin); }
 void CConfig::onExitCommitted() { takeOnLeaving(kExit, gs.exit); }
-void CConfig::onCutRateCommitted() { takeOnLeaving(kCutRate, effectiveCutFeed); }
-void CConfig::onPlungeRateCommitted() { takeOnLeaving(kPlungeRate, effectivePlungeFeed); }
+void CConfig::onCutRateCommitted() { takeOnLeaving(kCutRate, sectionRates_.cut); }
+void CConfig::onPlungeRateCommitted() { takeOnLeaving(kPlungeRate, sectionRates_.plunge); }
 
 void CConfig::onAutozoomClicked()
 {
@@ -319,7 +319,7 @@ void CConfig::onMaterialSelected()
     if (!material)
         return;
     currentMaterial = *material;
-    takeMaterialFeeds(currentMaterial);
+    sectionRates_ = feedRatesOf(currentMaterial, gs);
     showMaterial();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gcode/output/run_context.h"
 #include "pages/config_controls.h"
 #include "pages/page_fields.h"
 
@@ -77,4 +78,7 @@ private:
     Form& form_;
     Messages& messages_;
     bool filled_ = false;
+    // The material section's feed rates as the page last read them; they are the page's own, and
+    // no cutting page takes them.
+    FeedRates sectionRates_;
 };

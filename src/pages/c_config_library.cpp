@@ -79,8 +79,8 @@ bool CConfig::takeMaterialFields()
     else
         assignNumber(kMaterialThickness, thickness, m.thickness);
     return takeField(kMaterialHeight, m.height) &&
-           takeRate(kPlungeRate, m.plungerate, effectivePlungeFeed, gs.plungefeed) &&
-           takeRate(kCutRate, m.cutrate, effectiveCutFeed, gs.cutfeed);
+           takeRate(kPlungeRate, m.plungerate, sectionRates_.plunge, gs.plungefeed) &&
+           takeRate(kCutRate, m.cutrate, sectionRates_.cut, gs.cutfeed);
 }
 
 // A refused name keeps the section as typed: only a Save that took the name shows the record

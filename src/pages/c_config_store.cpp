@@ -2,7 +2,6 @@
 // the settings file written.
 #include "pages/c_config.h"
 
-#include "gcode/hole_routine.h"
 #include "gcode/output/job_records.h"
 #include "gcode/run_checks.h"
 #include "pages/config_checks.h"
@@ -59,7 +58,6 @@ bool CConfig::readDepths()
 {
     readNumber(kClearance, gs.clearance, kUnsetLength);
     readNumber(kDepth, gs.depth, kUnsetLength);
-    currentDepth = gs.depth;
     if (gs.cutstyle != 1)
         return true;
     readNumber(kMaximum, gs.maxdepth, gs.depth);
@@ -124,8 +122,8 @@ bool CConfig::readSettings()
     }
     if (!readText(AxisCharacters, kHeadCharsLimit, "Too many Axis Characters.", gs.headchars))
         return false;
-    readNumber(kCutRate, effectiveCutFeed, kUnsetCount);
-    readNumber(kPlungeRate, effectivePlungeFeed, kUnsetCount);
+    readNumber(kCutRate, sectionRates_.cut, kUnsetCount);
+    readNumber(kPlungeRate, sectionRates_.plunge, kUnsetCount);
     readNumber(kDefaultCutRate, gs.cutfeed, gs.cutfeed);
     readNumber(kDefaultPlungeRate, gs.plungefeed, gs.plungefeed);
     readPositions();
@@ -145,10 +143,10 @@ bool CConfig::readSettings()
 
 bool CConfig::checkSettings()
 {
-    if (isUnset(effectiveCutFeed))
-        effectiveCutFeed = gs.cutfeed;
-    if (isUnset(effectivePlungeFeed))
-        effectivePlungeFeed = gs.plungefeed;
+    if (isUnset(sectionRates_.cut))
+        sectionRates_.cut = gs.cutfeed;
+    if (isUnset(sectionRates_.plunge))
+        sectionRates_.plunge = gs.plungefeed;
     // Every head needs its letter, however many heads were typed.
     const bool axesMissing = static_cast<int>(gs.headchars.size()) < gs.heads;
     // The last three refuse a machine no program could be written for, as Run would.
@@ -164,7 +162,7 @@ bool CConfig::checkSettings()
         {gs.leadin < 0, "Please specify a lead in radius under the configuration tab.", LeadIn},
         {gs.cutstyle == 1 && gs.maxdepth < gs.depth,
          "Maximum cutting depth must be greater than or equal to Minimum cutting depth.", Maximum},
-        {!headCharactersAreAxes(), "Please specify an axis character for each vertical head\nunder the configuration tab",
+        {!headCharactersAreAxes(gs), "Please specify an axis character for each vertical head\nunder the configuration tab",
          AxisCharacters},
     };
     for (const Refusal& refusal : refusals) {

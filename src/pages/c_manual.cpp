@@ -9,7 +9,6 @@
 #include "preview/handover.h"
 #include "settings/numbers.h"
 #include "settings/text_helpers.h"
-#include "setupfile/current_tap_file.h"
 
 using namespace manual;
 
@@ -34,7 +33,8 @@ std::string rowText(const PlacedHole& hole, int slot, bool offsetOn)
 } // namespace
 
 CManual::CManual(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window)
-    : form_(form), messages_(messages), dialogs_(dialogs), window_(window)
+    : form_(form), messages_(messages),
+      flow_(*this, form, messages, dialogs, window, FlowControls{CurrentTapFile, TotalPosts}, "ManualPost.tap")
 {
 }
 
@@ -95,7 +95,7 @@ void CManual::onMaterialSelected()
 {
     if (const MaterialRecord* material = libraryRecord(materialList, form_.selectedRecord(MaterialList))) {
         manualJob.material = *material;
-        takeMaterialFeeds(*material);
+        flow_.takeMaterialFeeds(*material);
     }
     redraw();
 }
@@ -227,7 +227,6 @@ void CManual::onOffsetToggled(int side)
 void CManual::showSidesChoice()
 {
     const bool both = manualJob.sides == 2;
-    sharedSides = both ? 2 : 1;
     form_.setChecked(CutOneSide, !both);
     form_.setChecked(CutBothSides, both);
     form_.setChecked(Overlay, display_ == 1);

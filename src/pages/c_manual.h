@@ -1,9 +1,10 @@
 #pragma once
 
-#include "pages/program_source.h"
 #include "gcode/output/job_records.h"
+#include "pages/cutting_page.h"
+#include "pages/job_flow.h"
 #include "pages/manual_controls.h"
-#include "pages/tap_file_load.h"
+#include "pages/program_source.h"
 
 #include <array>
 
@@ -12,8 +13,9 @@ class Messages;
 class Sheet;
 
 // The Manual page: holes placed one by one on each face of a post, each with its own hole type,
-// spacing from the hole above and offset. It edits the process-wide manualJob.
-class CManual : public ProgramSource {
+// spacing from the hole above and offset. It edits the process-wide manualJob; Run, Save, Load and
+// Clear are the flow the cutting pages share.
+class CManual : public ProgramSource, private CuttingPage {
 public:
     CManual(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window);
 
@@ -31,22 +33,32 @@ public:
     void onCutBothSidesClicked();
     void onOverlayClicked();
     void onApartClicked();
-    void onSaveClicked();
-    void onLoadClicked();
-    void onClearClicked();
-    void onRunClicked();
-    bool composeProgram(ProgramOutput& out, Messages& reasons) override;
+    void onSaveClicked() { flow_.save(); }
+    void onLoadClicked() { flow_.load(); }
+    void onClearClicked() { flow_.clear(); }
+    void onRunClicked() { flow_.run(); }
+    bool composeProgram(ProgramOutput& out, Messages& reasons) override { return flow_.compose(out, reasons); }
     void onShown();
     void onLeft();
 
     // 1 Overlay Sides, 0 Display Sides Apart.
-    int display() const { return display_; }
+    int display() const override { return display_; }
     // The job check before Run and Save; false after its message.
     bool collectManualJob();
     // Run: every check, the program, then the job list; on success the window closes or minimises.
-    void runManual();
+    void runManual() { flow_.run(); }
+    JobFlow& flow() { return flow_; }
 
 private:
+    PageId pageId() const override { return PageId::Manual; }
+    bool collectJob() override { return collectManualJob(); }
+    bool checkJob(const RunContext& run, CheckPurpose purpose, Messages& reasons) override;
+    void writeProgram(ProgramOutput& out, const RunContext& run) const override;
+    int sidesCut() const override { return manualJob.sides; }
+    void clearJob() override { clear(); }
+    void fillFromHeader(const LoadedHeader& header) override;
+    std::function<void()> keptJob() override;
+
     int& count(int side);
     void rebuildLists();
     void fillHoleLists();
@@ -58,16 +70,13 @@ private:
     void redraw();
     void drawHoles(int side, int pen);
     void clear();
-    void save();
-    LoadingPage loading();
-    void fillFromHeader(const RecordedChoices& choices);
+    void showJob();
     void takeLoadedHoles(int side);
 
     Form& form_;
     Messages& messages_;
-    FileDialogs& dialogs_;
-    Sheet& window_;
     int display_ = 0;
     int side2Count_ = 0;
     std::array<int, 2> selectedRow_{-1, -1};
+    JobFlow flow_;
 };

@@ -1,39 +1,30 @@
-// The Manual page's whole-job actions: the job check, Run, Save, Load, Clear, and the page being
-// shown and left.
+// The Manual page's whole-job part: the job check, its checks and its program for the shared Run,
+// Save, Load and Clear, and the page being shown and left.
 #include "pages/c_manual.h"
 
-#include "gcode/hole_routine.h"
 #include "gcode/job_checks.h"
-#include "gcode/job_list.h"
-#include "gcode/kept_run_values.h"
-#include "gcode/output_folders.h"
 #include "gcode/manual_program.h"
 #include "gcode/run_checks.h"
 #include "pages/page_fields.h"
 #include "platform/messages.h"
-#include "platform/sheet.h"
 #include "platform/text_compare.h"
 #include "preview/handover.h"
-#include "settings/numbers.h"
-#include "settings/text_helpers.h"
-#include "setupfile/current_tap_file.h"
-#include "setupfile/tap_file_dialogs.h"
+#include "settings/library_files.h"
+#include "setupfile/load_state.h"
+#include "setupfile/setup_reader.h"
+
+#include <algorithm>
 
 using namespace manual;
 
 bool CManual::collectManualJob()
 {
-    if (form_.text(CurrentTapFile).empty())
-        filename = "ManualPost.tap";
     if (manualJob.material.name.empty()) {
         messages_.show("No Material Specified.");
         form_.setFocus(MaterialList);
         return false;
     }
-    const std::string total = form_.text(TotalPosts);
-    totalPosts = IsNumberText(total, kUnsigned) ? leadingInt(total) : 0;
     manualJob.sides = form_.checked(CutOneSide) ? 1 : 2;
-    sharedSides = manualJob.sides;
     if (manualJob.side1HoleCount < 1) {
         messages_.show("Must specify at least one hole on side 1.");
         form_.setFocus(HoleList);
@@ -42,49 +33,9 @@ bool CManual::collectManualJob()
     return true;
 }
 
-namespace {
-
-// Every check before anything is written: the settings (without feed rates), every placed hole
-// type, and where every hole would be cut.
-bool checkManualRun(Messages& messages)
-{
-    return checkSettings(false, messages) && checkManualHoleTypes(manualJob, messages) &&
-           checkManualPlacement(manualJob, messages);
-}
-
-// The Posts and Rails pages show their own saved jobs again; their patterns here are unset.
-void unsetPatternJobs()
-{
-    for (int side = 0; side < 2; ++side) {
-        PatternSide& post = postJob.side[static_cast<size_t>(side)];
-        post.distanceFromTop = post.spacing = kUnsetLength;
-        post.holeCount = kUnsetCount;
-        postJob.offsetAmount(side) = kUnsetLength;
-        RailSide& rail = railJob.side[static_cast<size_t>(side)];
-        rail.distanceFromTop = rail.distanceFromBottom = kUnsetLength;
-        rail.holeCount = kUnsetCount;
-        railJob.offsetAmount(side) = kUnsetLength;
-    }
-    railJob.materialName.clear();
-    railJob.holeName = {};
-}
-
-} // namespace
-
-void CManual::runManual()
-{
-    if (!collectManualJob() || !checkManualRun(messages_) || !checkOutputFolders(messages_))
-        return;
-    // The job list names the program only once the program is written.
-    if (!writeManualProgram(manualJob, display_, messages_) || !writeJobList(manualJob.sides, messages_))
-        return;
-    if (gs.autoexit != 0)
-        window_.closeWindow();
-    else
-        window_.minimizeWindow();
-}
-
-bool CManual::composeProgram(ProgramOutput& out, Messages& reasons)
+// The job as it stands, then the settings (without feed rates), every placed hole type, and where
+// every hole would be cut.
+bool CManual::checkJob(const RunContext& run, CheckPurpose, Messages& reasons)
 {
     if (manualJob.material.name.empty()) {
         reasons.show("No Material Specified.");
@@ -94,28 +45,13 @@ bool CManual::composeProgram(ProgramOutput& out, Messages& reasons)
         reasons.show("Must specify at least one hole on side 1.");
         return false;
     }
-    if (!checkManualRun(reasons))
-        return false;
-    const KeptRunValues kept;
-    writeManualProgramTo(out, manualJob, display_);
-    return true;
+    return checkSettings(run.settings, std::nullopt, reasons) && checkManualHoleTypes(manualJob, run, reasons) &&
+           checkManualPlacement(manualJob, run, reasons);
 }
 
-void CManual::onRunClicked()
+void CManual::writeProgram(ProgramOutput& out, const RunContext& run) const
 {
-    runManual();
-}
-
-void CManual::save()
-{
-    if (collectManualJob() && checkManualRun(messages_) && askSaveTapFile(dialogs_))
-        writeManualProgram(manualJob, display_, messages_);
-    form_.setText(CurrentTapFile, currentTapFileText());
-}
-
-void CManual::onSaveClicked()
-{
-    save();
+    writeManualProgramTo(out, manualJob, run);
 }
 
 void CManual::clear()
@@ -128,24 +64,7 @@ void CManual::clear()
     for (int side = 0; side < 2; ++side)
         showOffsetToggle(side);
     rebuildLists();
-    unsetPatternJobs();
     redraw();
-}
-
-void CManual::onClearClicked()
-{
-    clear();
-}
-
-LoadingPage CManual::loading()
-{
-    return LoadingPage{PageId::Manual, [this] { clear(); },
-                       [this](const RecordedChoices& choices) { fillFromHeader(choices); }};
-}
-
-void CManual::onLoadClicked()
-{
-    loadTapFile(loading(), dialogs_, messages_, window_);
 }
 
 // The header's holes of a side, in order, each with the library's hole type of its name (letter
@@ -173,7 +92,7 @@ void CManual::takeLoadedHoles(int side)
     }
 }
 
-void CManual::fillFromHeader(const RecordedChoices& choices)
+void CManual::fillFromHeader(const LoadedHeader& header)
 {
     refillLists(LibraryKind::Materials, form_, {MaterialList});
     form_.selectRow(MaterialList, -1);
@@ -182,10 +101,10 @@ void CManual::fillFromHeader(const RecordedChoices& choices)
     const MaterialRecord* material = row < 0 ? nullptr : libraryRecord(materialList, form_.selectedRecord(MaterialList));
     // A material the library does not have leaves the job without one; the list keeps the name.
     manualJob.material = material ? *material : MaterialRecord{};
-    if (choices.sides)
-        manualJob.sides = *choices.sides == 2 ? 2 : 1;
-    if (choices.display)
-        display_ = *choices.display == 0 ? 0 : 1;
+    if (!isUnset(header.sides))
+        manualJob.sides = header.sides == 2 ? 2 : 1;
+    if (!isUnset(header.display))
+        display_ = header.display == 0 ? 0 : 1;
     showSidesChoice();
     for (int side = 0; side < 2; ++side)
         manualJob.offsetOn[static_cast<size_t>(side)] = holding.manualOffsetOn[static_cast<size_t>(side)] == 1 ? 1 : 0;
@@ -194,12 +113,12 @@ void CManual::fillFromHeader(const RecordedChoices& choices)
         showOffsetToggle(side);
         takeLoadedHoles(side);
     }
-    form_.setText(CurrentTapFile, currentTapFileText());
     rebuildLists();
     redraw();
 }
 
-void CManual::onShown()
+// The job's material and holes on the page.
+void CManual::showJob()
 {
     refillLists(LibraryKind::Materials, form_, {MaterialList});
     const MaterialRecord& post = manualJob.material;
@@ -212,12 +131,30 @@ void CManual::onShown()
     }
     showSidesChoice();
     fillHoleLists();
+    for (int side = 0; side < 2; ++side)
+        showOffsetToggle(side);
     rebuildLists();
-    takePendingLoad(loading(), messages_);
+}
+
+std::function<void()> CManual::keptJob()
+{
+    return [this, job = manualJob, side2 = side2Count_, display = display_] {
+        manualJob = job;
+        side2Count_ = side2;
+        display_ = display;
+        showJob();
+    };
+}
+
+void CManual::onShown()
+{
+    showJob();
+    flow_.pageShown();
 }
 
 void CManual::onLeft()
 {
+    flow_.pageLeft();
     for (int side = 0; side < 2; ++side) {
         form_.selectRow(onSide(HoleList, side), 0);
         form_.setText(onSide(Spacing, side), "");

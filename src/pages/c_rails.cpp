@@ -2,7 +2,6 @@
 // Bottom up to date, and the offsetting, sides and selection handlers.
 #include "pages/c_rails.h"
 
-#include "gcode/hole_routine.h"
 #include "platform/messages.h"
 #include "preview/handover.h"
 
@@ -18,8 +17,8 @@ const RailFields& railFields(int side) { return kRailFields[side == 1 ? 1 : 0]; 
 } // namespace
 
 CRails::CRails(Form& form, Messages& messages, FileDialogs& dialogs, Sheet& window)
-    : form_(form), messages_(messages), dialogs_(dialogs), window_(window),
-      sides_(form, messages, viewOf(railJob), kSides, kChoices)
+    : form_(form), messages_(messages), sides_(form, messages, viewOf(railJob), kSides, kChoices),
+      flow_(*this, form, messages, dialogs, window, FlowControls{CurrentTapFile, TotalPosts}, "Rail.tap")
 {
 }
 
@@ -30,8 +29,7 @@ void CRails::create()
         side(s).holeCount = kUnsetCount;
         sides_.showOffsetting(s);
     }
-    railHoleFactor = 1;
-    railHoleExtra = 0;
+    slope_ = {};
     sides_.oneSideMode();
     enableSide2Rows(false);
 }
@@ -45,9 +43,7 @@ void CRails::enableSide2Rows(bool enabled)
 
 void CRails::takeSlope()
 {
-    const RailSlope slope = railSlope(railJob.rise, railJob.run, railJob.material.thickness);
-    railHoleFactor = slope.factor;
-    railHoleExtra = slope.extra;
+    slope_ = railSlope(railJob.rise, railJob.run, railJob.material.thickness);
 }
 
 // The fields as they stand and what the page holds, for the layout to work on.
@@ -108,8 +104,7 @@ void CRails::show(const RailLayoutResult& result)
         setChangedText(railFields(1).rise, e.riseText);
         setChangedText(railFields(1).run, e.runText);
     }
-    railHoleFactor = result.slope.factor;
-    railHoleExtra = result.slope.extra;
+    slope_ = result.slope;
     for (int s = 0; s < 2; ++s) {
         const auto index = static_cast<size_t>(s);
         const RailEntrySide& es = e.side[index];
@@ -305,7 +300,7 @@ void CRails::onMaterialSelected()
     if (const MaterialRecord* material = libraryRecord(materialList, form_.selectedRecord(MaterialList))) {
         railJob.material = *material;
         railJob.materialName = material->name;
-        takeMaterialFeeds(*material);
+        flow_.takeMaterialFeeds(*material);
         form_.setText(MaterialList, material->name);
         takeSlope();
     }
@@ -333,5 +328,5 @@ void CRails::redraw()
     if (railJob.materialName.empty())
         ClearPreview(PageId::Rails);
     else
-        sides_.redraw(PageId::Rails, Slope{railHoleFactor, railHoleExtra});
+        sides_.redraw(PageId::Rails, slope_);
 }

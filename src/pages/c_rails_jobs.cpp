@@ -1,19 +1,14 @@
-// The Rails page's whole-job actions: the job check, Run, Save, Load, Clear, and the page being
-// shown and left.
+// The Rails page's whole-job part: the job check, its checks and its program for the shared Run,
+// Save, Load and Clear, and the page being shown and left.
 #include "pages/c_rails.h"
 
-#include "gcode/hole_routine.h"
-#include "gcode/job_list.h"
-#include "gcode/kept_run_values.h"
-#include "gcode/output_folders.h"
 #include "gcode/pattern_program.h"
 #include "gcode/run_checks.h"
 #include "platform/messages.h"
-#include "platform/sheet.h"
 #include "preview/handover.h"
 #include "settings/numbers.h"
-#include "setupfile/current_tap_file.h"
-#include "setupfile/tap_file_dialogs.h"
+#include "setupfile/load_state.h"
+#include "setupfile/setup_reader.h"
 
 using namespace rails;
 
@@ -82,62 +77,24 @@ bool CRails::collectRailJob()
             assignNumber(*rule, text, *value);
     }
     railJob.sides = form_.checked(CutOneSide) ? 1 : 2;
-    sharedSides = railJob.sides;
-    const std::string total = form_.text(TotalPosts);
-    totalPosts = IsNumberText(total, kUnsigned) ? leadingInt(total) : 0;
     showLength(form_, kSides[0].spacing, side(0).spacing);
     return true;
 }
 
 // The settings without feed rates, the hole types on their stretched lengths, where every hole
 // is cut; a settings failure lets the hole types be checked too.
-bool CRails::runChecks(const HoleSuffixes& suffixes, Messages& messages)
-{
-    const bool settingsOk = checkSettings(false, messages);
-    return checkRailHoleTypes(railJob, suffixes, messages) && settingsOk && checkRailPlacement(railJob, messages);
-}
-
-bool CRails::composeProgram(ProgramOutput& out, Messages& reasons)
+bool CRails::checkJob(const RunContext& run, CheckPurpose, Messages& reasons)
 {
     if (!patternJobIsChosen(railJob.material, railJob.holeType, railJob.sides, reasons))
         return false;
-    if (!runChecks({"", ", side two."}, reasons))
-        return false;
-    const KeptRunValues kept;
-    writeRailProgramTo(out, railJob, display());
-    return true;
+    const bool settingsOk = checkSettings(run.settings, std::nullopt, reasons);
+    return checkRailHoleTypes(railJob, run, {"", ", side two."}, reasons) && settingsOk &&
+           checkRailPlacement(railJob, run, reasons);
 }
 
-void CRails::runRails()
+void CRails::writeProgram(ProgramOutput& out, const RunContext& run) const
 {
-    if (form_.text(CurrentTapFile).empty())
-        filename = "Rail.tap";
-    if (!collectRailJob() || !runChecks({"", ", side two."}, messages_) || !checkOutputFolders(messages_))
-        return;
-    // The job list names the program only once the program is written.
-    if (!writeRailProgram(railJob, display(), messages_) || !writeJobList(railJob.sides, messages_))
-        return;
-    if (gs.autoexit != 0)
-        window_.closeWindow();
-    else
-        window_.minimizeWindow();
-}
-
-void CRails::onRunClicked()
-{
-    runRails();
-}
-
-void CRails::save()
-{
-    if (collectRailJob() && runChecks({"", ", side two."}, messages_) && askSaveTapFile(dialogs_))
-        writeRailProgram(railJob, display(), messages_);
-    form_.setText(CurrentTapFile, currentTapFileText());
-}
-
-void CRails::onSaveClicked()
-{
-    save();
+    writeRailProgramTo(out, railJob, run);
 }
 
 void CRails::clear()
@@ -155,27 +112,12 @@ void CRails::clear()
         previousCount_[static_cast<size_t>(s)] = 0;
     }
     forgetPageCounts();
-    form_.setText(TotalPosts, "");
-    form_.setText(CurrentTapFile, "");
     railJob.rise = railJob.run = 0;
-    railHoleFactor = 1;
-    railHoleExtra = 0;
-    // The Posts page's pattern goes too; it shows its own saved job again when it is next shown.
-    for (int s = 0; s < 2; ++s) {
-        PatternSide& post = postJob.side[static_cast<size_t>(s)];
-        post.distanceFromTop = post.spacing = kUnsetLength;
-        post.holeCount = kUnsetCount;
-        postJob.offsetAmount(s) = kUnsetLength;
-    }
+    slope_ = {};
     for (int s = 0; s < 2; ++s)
         sides_.noOffsetting(s);
     form_.setFocus(MaterialList);
     ClearPreview(PageId::Rails);
-}
-
-void CRails::onClearClicked()
-{
-    clear();
 }
 
 // The job's values in the fields: unset values, and 0 for the distances and the slope, empty.
@@ -195,25 +137,14 @@ void CRails::showJob()
     }
 }
 
-LoadingPage CRails::loading()
-{
-    return LoadingPage{PageId::Rails, [this] { clear(); },
-                       [this](const RecordedChoices& choices) { fillFromHeader(choices); }};
-}
-
-void CRails::onLoadClicked()
-{
-    loadTapFile(loading(), dialogs_, messages_, window_);
-}
-
 // The job as the header recorded it: names straight from the header, the pattern from the holding
 // fields, the sides and display as they were saved; side 2 is never filled from side 1.
-void CRails::fillFromHeader(const RecordedChoices& choices)
+void CRails::fillFromHeader(const LoadedHeader& header)
 {
-    if (choices.sides)
-        railJob.sides = *choices.sides == 2 ? 2 : 1;
-    if (choices.display)
-        sides_.setDisplay(*choices.display == 0 ? 0 : 1);
+    if (!isUnset(header.sides))
+        railJob.sides = header.sides == 2 ? 2 : 1;
+    if (!isUnset(header.display))
+        sides_.setDisplay(header.display == 0 ? 0 : 1);
     for (int s = 0; s < 2; ++s) {
         const HoldingFields::Pattern& h = holding.side[static_cast<size_t>(s)];
         RailSide& rs = side(s);
@@ -252,20 +183,13 @@ void CRails::fillFromHeader(const RecordedChoices& choices)
     showJob();
     sides_.showPattern();
     enableSide2Rows(railJob.sides == 2);
-    form_.setText(TotalPosts, "0");
-    totalPosts = 0;
-    form_.setText(CurrentTapFile, currentTapFileText());
     redraw();
     onRiseCommitted();
 }
 
-void CRails::onShown()
+// The job's names in the lists, its values in the fields and its slope, drawn.
+void CRails::showWholeJob()
 {
-    leaving_ = false;
-    saved_.restore(railJob);
-    previousCount_ = keptCounts_.previous;
-    countByPage_ = keptCounts_.byPage;
-    sharedSides = railJob.sides;
     refillLists(LibraryKind::Materials, form_, {MaterialList});
     refillLists(LibraryKind::Holes, form_, {kSides[0].holeList, kSides[1].holeList});
     showJob();
@@ -279,8 +203,33 @@ void CRails::onShown()
     sides_.showPattern();
     enableSide2Rows(railJob.sides == 2);
     redraw();
+}
+
+std::function<void()> CRails::keptJob()
+{
+    SavedPatternJob<RailJob> kept;
+    kept.keep(railJob);
+    return [this, kept, counts = KeptCounts{previousCount_, countByPage_}, display = sides_.display()] {
+        kept.restore(railJob);
+        previousCount_ = counts.previous;
+        countByPage_ = counts.byPage;
+        sides_.setDisplay(display);
+        showWholeJob();
+        for (int s = 0; s < 2; ++s)
+            sides_.showOffsetting(s);
+        onRiseCommitted();
+    };
+}
+
+void CRails::onShown()
+{
+    leaving_ = false;
+    saved_.restore(railJob);
+    previousCount_ = keptCounts_.previous;
+    countByPage_ = keptCounts_.byPage;
+    showWholeJob();
     // A file handed over has been laid out by its own Rise handler already.
-    const bool handedOver = takePendingLoad(loading(), messages_);
+    const bool handedOver = flow_.pageShown();
     for (int s = 0; s < 2; ++s)
         sides_.showOffsetting(s);
     if (!handedOver)
@@ -289,6 +238,7 @@ void CRails::onShown()
 
 void CRails::onLeft()
 {
+    flow_.pageLeft();
     saved_.keep(railJob);
     keptCounts_ = {previousCount_, countByPage_};
     leaving_ = true;

@@ -4,7 +4,6 @@
 #include "settings/numbers.h"
 #include "settings/settings.h"
 #include "settings/text_helpers.h"
-#include "setupfile/current_tap_file.h"
 
 #include <cmath>
 
@@ -87,7 +86,3 @@ void refillLists(LibraryKind kind, Form& form, std::initializer_list<ControlId> 
     LoadSaveFile(kind, targets);
 }
 
-std::string currentTapFileText()
-{
-    return currentTapFilePath();
-}

@@ -75,6 +75,3 @@ const Record* libraryRecord(const std::vector<Record>& library, int index)
 
 // Empties the lists and fills them from the library file again.
 void refillLists(LibraryKind kind, Form& form, std::initializer_list<ControlId> lists);
-
-// "%s\%s" of the current tap file, as every page shows it.
-std::string currentTapFileText();

@@ -4,7 +4,7 @@
 #include "preview/handover.h"
 #include "settings/numbers.h"
 #include "settings/text_helpers.h"
-#include "setupfile/current_tap_file.h"
+#include "setupfile/load_state.h"
 
 using namespace pattern;
 
@@ -228,7 +228,6 @@ void PatternSides::cutBothSides()
 void PatternSides::showSidesChoice()
 {
     const bool both = bothSides();
-    sharedSides = both ? 2 : 1;
     form_.setChecked(choices_.cutOneSide, !both);
     form_.setChecked(choices_.cutBothSides, both);
     form_.setChecked(choices_.overlay, display_ == 1);
@@ -299,7 +298,7 @@ void PatternSides::storeTypedPattern(const NumberField& distance, const NumberFi
     }
 }
 
-void PatternSides::redraw(PageId page, Slope slope) const
+void PatternSides::redraw(PageId page, RailSlope slope) const
 {
     ClearPreview(page);
     if (bothSides())
@@ -307,7 +306,7 @@ void PatternSides::redraw(PageId page, Slope slope) const
     drawSide(page, 0, 0, slope);
 }
 
-void PatternSides::drawSide(PageId page, int side, int pen, Slope slope) const
+void PatternSides::drawSide(PageId page, int side, int pen, RailSlope slope) const
 {
     const bool overlay = display_ == 1;
     const MaterialRecord& material = job_.material;

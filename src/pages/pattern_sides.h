@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gcode/output/job_records.h"
+#include "gcode/output/run_context.h"
 #include "pages/page_fields.h"
 #include "pages/pattern_side_controls.h"
 #include "platform/page_id.h"
@@ -42,12 +43,6 @@ PatternJobView viewOf(Job& job)
     return {job.sides, job.material, job.holeType, job.holeName, {&job.side[0], &job.side[1]},
             {&job.offsetAmount(0), &job.offsetAmount(1)}};
 }
-
-// A sloped rail stretches every hole by a factor and an extra length; a post is level.
-struct Slope {
-    float factor = 1;
-    float extra = 0;
-};
 
 // The two sides of a hole pattern on a page: their controls, their offsetting, the sides and
 // display choices, and their drawing. The page keeps its own controls and its whole-job actions.
@@ -101,10 +96,10 @@ public:
     void storeTypedPattern(const NumberField& distance, const NumberField& spacing);
 
     // ClearPreview, then side 2 (pen 1) while both sides are cut, then side 1 (pen 0).
-    void redraw(PageId page, Slope slope = {}) const;
+    void redraw(PageId page, RailSlope slope = {}) const;
 
 private:
-    void drawSide(PageId page, int side, int pen, Slope slope) const;
+    void drawSide(PageId page, int side, int pen, RailSlope slope) const;
     bool takeOffsetAmount(int side);
     bool takeListRecord(int side);
     void setSide2Enabled(bool enabled);

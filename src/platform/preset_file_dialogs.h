@@ -22,9 +22,9 @@ public:
         preset_.reset();
         return chosen;
     }
-    std::optional<std::string> chooseTapFileToSave(const std::string& folder) override
+    std::optional<ChosenFile> chooseTapFileToSave(const std::string& folder, const std::string& name) override
     {
-        return asked_.chooseTapFileToSave(folder);
+        return asked_.chooseTapFileToSave(folder, name);
     }
 
 private:

@@ -5,7 +5,7 @@
 #include "settings/files.h"
 #include "settings/numbers.h"
 #include "settings/text_helpers.h"
-#include "setupfile/current_tap_file.h"
+#include "setupfile/load_state.h"
 #include "setupfile/screen_names.h"
 
 #include <cmath>
@@ -70,19 +70,20 @@ bool storeFields(std::string rest, const KeyRule& rule)
 }
 
 // The settings that every form's "[config=" line records, after the form's own leading letters.
-std::vector<Target> configTargets(std::vector<Target> leading)
+std::vector<Target> configTargets(Settings& s, std::vector<Target> leading)
 {
-    leading.insert(leading.end(), {length(gs.clearance), length(gs.depth), length(gs.maxdepth), count(gs.heads),
-                                   text(gs.headchars, kHeadCharsLimit), length(gs.spos[0]), length(gs.startpos.y),
-                                   count(gs.autozoom)});
+    leading.insert(leading.end(), {length(s.clearance), length(s.depth), length(s.maxdepth), count(s.heads),
+                                   text(s.headchars, kHeadCharsLimit), length(s.spos[0]), length(s.startpos.y),
+                                   count(s.autozoom)});
     return leading;
 }
 
-std::vector<Target> config1Targets(Target last)
+std::vector<Target> config1Targets(LoadedHeader& h, Target last)
 {
-    return {count(gs.cutatonce), count(effectiveCutFeed), count(effectivePlungeFeed),
-            length(gs.leadin),   length(gs.exit),         length(gs.endpos.x),
-            length(gs.endpos.y), count(gs.start),         count(gs.direction),
+    Settings& s = h.settings;
+    return {count(s.cutatonce), count(h.feeds.cut), count(h.feeds.plunge),
+            length(s.leadin),   length(s.exit),     length(s.endpos.x),
+            length(s.endpos.y), count(s.start),     count(s.direction),
             last};
 }
 
@@ -92,55 +93,58 @@ std::vector<Target> sideTargets(HoldingFields::Pattern& p)
             count(p.useOffsetting),    length(p.offsetAmount), count(p.alternateOffset)};
 }
 
-std::vector<KeyRule> postRules()
+std::vector<KeyRule> postRules(LoadedHeader& h)
 {
+    Settings& settings = h.settings;
     HoldingFields::Pattern& s1 = holding.side[0];
     HoldingFields::Pattern& s2 = holding.side[1];
     PatternSide& job2 = postJob.side[1];
     return {
-        {"[CONFIG=", "NHCDMVAXYZ", configTargets({text(holding.materialName), text(holding.side1HoleName)})},
+        {"[CONFIG=", "NHCDMVAXYZ", configTargets(settings, {text(holding.materialName), text(holding.side1HoleName)})},
         {"[MATERIALNAME=", "N", {text(holding.materialName)}},
         {"[SIDE0HOLENAME=", "H", {text(holding.side1HoleName)}},
         {"[SIDE1HOLENAME=", "H", {text(postJob.holeName[1])}},
         {"[CONFIGBACK=", "HDSNOAL",
          {text(postJob.holeName[1]), length(job2.distanceFromTop), length(job2.spacing), count(job2.holeCount),
           count(s2.useOffsetting), length(s2.offsetAmount), count(s2.alternateOffset)}},
-        {"[CONFIG1=", "NFPLEXYHSO", config1Targets(length(gs.spare[0]))},
-        {"[CONFIG2=", "BOCR", {text(gs.bitname), count(sharedOverlay), count(gs.cutstyle), drop()}},
+        {"[CONFIG1=", "NFPLEXYHSO", config1Targets(h, length(settings.spare[0]))},
+        {"[CONFIG2=", "BOCR", {text(settings.bitname), count(h.display), count(settings.cutstyle), drop()}},
         {"[POST=", "DSHOALC",
          {length(s1.distanceFromTop), length(s1.spacing), count(s1.holeCount), count(s1.useOffsetting),
-          length(s1.offsetAmount), count(s1.alternateOffset), count(sharedSides)}},
+          length(s1.offsetAmount), count(s1.alternateOffset), count(h.sides)}},
     };
 }
 
-std::vector<KeyRule> railRules()
+std::vector<KeyRule> railRules(LoadedHeader& h)
 {
+    Settings& settings = h.settings;
     HoldingFields::Pattern& s1 = holding.side[0];
     std::vector<Target> back = sideTargets(holding.side[1]);
     back.insert(back.begin(), text(railJob.holeName[1]));
     return {
-        {"[CONFIG=", "NHCDMVAXYZ", configTargets({text(railJob.materialName), text(railJob.holeName[0])})},
+        {"[CONFIG=", "NHCDMVAXYZ", configTargets(settings, {text(railJob.materialName), text(railJob.holeName[0])})},
         {"[MATERIALNAME=", "N", {text(railJob.materialName)}},
         {"[SIDE0HOLENAME=", "H", {text(railJob.holeName[0])}},
-        {"[CONFIG1=", "NFPLEXYHSO", config1Targets(length(gs.spare[0]))},
-        {"[CONFIG2=", "BOCR", {text(gs.bitname), count(sharedOverlay), count(gs.cutstyle), drop()}},
+        {"[CONFIG1=", "NFPLEXYHSO", config1Targets(h, length(settings.spare[0]))},
+        {"[CONFIG2=", "BOCR", {text(settings.bitname), count(h.display), count(settings.cutstyle), drop()}},
         {"[SIDE1HOLENAME=", "H", {text(railJob.holeName[1])}},
         {"[CONFIGBACK=", "HDSNOAL", back},
         {"[POST=", "TSHBOALDRC",
          {length(s1.distanceFromTop), length(s1.spacing), count(s1.holeCount), length(holding.distanceFromBottom),
           count(s1.useOffsetting), length(s1.offsetAmount), count(s1.alternateOffset), length(holding.run),
-          length(holding.rise), count(sharedSides)}},
+          length(holding.rise), count(h.sides)}},
     };
 }
 
-std::vector<KeyRule> manualRules()
+std::vector<KeyRule> manualRules(LoadedHeader& h)
 {
-    std::vector<Target> config1 = config1Targets(count(holding.manualOffsetOn[0]));
+    std::vector<Target> config1 = config1Targets(h, count(holding.manualOffsetOn[0]));
     config1.push_back(count(holding.manualOffsetOn[1]));
     return {
-        {"[CONFIG=", "NCDMVAXYZ", configTargets({text(holding.materialName)})},
+        {"[CONFIG=", "NCDMVAXYZ", configTargets(h.settings, {text(holding.materialName)})},
         {"[CONFIG1=", "NFPLEXYHSOT", config1},
-        {"[CONFIG2=", "BSOCR", {text(gs.bitname), count(sharedSides), count(sharedOverlay), count(gs.cutstyle), drop()}},
+        {"[CONFIG2=", "BSOCR",
+         {text(h.settings.bitname), count(h.sides), count(h.display), count(h.settings.cutstyle), drop()}},
     };
 }
 
@@ -189,12 +193,12 @@ void unsetDirectValues(PageId screen)
     }
 }
 
-std::vector<KeyRule> rulesFor(PageId screen)
+std::vector<KeyRule> rulesFor(PageId screen, LoadedHeader& header)
 {
     switch (screen) {
-    case PageId::Posts: return postRules();
-    case PageId::Manual: return manualRules();
-    default: return railRules();
+    case PageId::Posts: return postRules(header);
+    case PageId::Manual: return manualRules(header);
+    default: return railRules(header);
     }
 }
 
@@ -243,34 +247,36 @@ PageId readSetupScreen(HeaderLines& lines)
     return PageId::None;
 }
 
-bool readCurrentTapFileScreen(PageId& screen)
+bool readTapFileScreen(const std::string& path, PageId& screen)
 {
     HeaderLines lines;
-    if (!lines.open(currentTapFilePath()))
+    if (!lines.open(path))
         return false;
     screen = readSetupScreen(lines);
     return true;
 }
 
-bool readSetupHeader(Messages& messages)
+bool readSetupHeader(const std::string& path, const Settings& shop, LoadedHeader& header, Messages& messages)
 {
     HeaderLines lines;
-    if (!lines.open(currentTapFilePath()))
+    if (!lines.open(path))
         return false;
     const PageId screen = readSetupScreen(lines);
     if (screen == PageId::None) {
         messages.show("File Not Created By Korvanta Software");
         return false;
     }
+    header = LoadedHeader{};
+    header.settings = shop;
     holding = HoldingFields{};
     unsetDirectValues(screen);
-    const std::vector<KeyRule> rules = rulesFor(screen);
+    const std::vector<KeyRule> rules = rulesFor(screen, header);
     std::string line;
     while (lines.next(line)) {
         if (line.find('=') == std::string::npos)
             continue;
         if (!placeLine(line, rules, screen == PageId::Manual)) {
-            messages.show("Error reading " + currentTapFilePath(), MessageIcon::Error);
+            messages.show("Error reading " + path, MessageIcon::Error);
             return false;
         }
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gcode/output/run_context.h"
 #include "platform/page_id.h"
 #include "settings/text_helpers.h"
 
@@ -26,10 +27,21 @@ private:
 // screen line.
 PageId readSetupScreen(HeaderLines& lines);
 
-// Opens the current tap file and reads its setup header: settings into gs, page values into the
-// page's job and the holding fields. False when the file cannot be opened (no message), when it
-// was not written by this program, or at the first line that its form does not accept, a line
-// with a length or count too large for a float among them.
-bool readSetupHeader(Messages& messages);
-// The screen of the current tap file; false when it cannot be opened.
-bool readCurrentTapFileScreen(PageId& screen);
+// What a setup header read for Load holds besides the page's values (which go to the holding
+// fields and the job): the shop's settings with the header's settings items in their place, the
+// feed rates it recorded, and its sides and display choices, each unset when it recorded none.
+struct LoadedHeader {
+    Settings settings;
+    FeedRates feeds{kUnsetCount, kUnsetCount};
+    int sides = kUnsetCount;   // 1 one side, 2 both sides
+    int display = kUnsetCount; // 1 overlay, 0 apart
+};
+
+// Opens the tap file and reads its setup header: the settings items over a copy of the shop's
+// settings, and the page values into the page's job and the holding fields. False when the file
+// cannot be opened (no message), when it was not written by this program, or at the first line
+// that its form does not accept, a line with a length or count too large for a float among them.
+// The shop's own settings are never changed here.
+bool readSetupHeader(const std::string& path, const Settings& shop, LoadedHeader& header, Messages& messages);
+// The screen of the tap file; false when it cannot be opened.
+bool readTapFileScreen(const std::string& path, PageId& screen);

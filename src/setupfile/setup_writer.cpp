@@ -52,15 +52,15 @@ void opening(ProgramOutput& out, PageId page)
 }
 
 // "[config=" for the Post and Rail forms; the Post form has two blanks before its v item.
-void configLine(ProgramOutput& out, std::string_view beforeHeads)
+void configLine(ProgramOutput& out, const Settings& s, std::string_view beforeHeads)
 {
-    length(out, "[config=c", gs.clearance);
-    length(out, " d", gs.depth);
-    count(out, beforeHeads, gs.heads);
-    quoted(out, " a", gs.headchars);
-    length(out, " x", gs.startposX());
-    length(out, " y", gs.startpos.y);
-    count(out, " z", gs.autozoom);
+    length(out, "[config=c", s.clearance);
+    length(out, " d", s.depth);
+    count(out, beforeHeads, s.heads);
+    quoted(out, " a", s.headchars);
+    length(out, " x", s.startposX());
+    length(out, " y", s.startpos.y);
+    count(out, " z", s.autozoom);
     out.endLine();
 }
 
@@ -68,8 +68,9 @@ void configLine(ProgramOutput& out, std::string_view beforeHeads)
 // leaves out those that hold the unset marker and puts a blank before each.
 enum class Items { All, SetOnly };
 
-void config1Items(ProgramOutput& out, Items items)
+void config1Items(ProgramOutput& out, const RunContext& run, Items items)
 {
+    const Settings& s = run.settings;
     const bool all = items == Items::All;
     const auto c = [&](std::string_view prefix, int value) {
         if (all || !isUnset(value))
@@ -80,47 +81,46 @@ void config1Items(ProgramOutput& out, Items items)
             length(out, prefix, value);
     };
     out.text("[config1=");
-    c(all ? "n" : " n", gs.cutatonce);
-    c(" f", effectiveCutFeed);
-    c(" p", effectivePlungeFeed);
-    l(" l", gs.leadin);
-    l(" e", gs.exit);
-    l(" x", gs.endpos.x);
-    l(" y", gs.endpos.y);
-    c(" h", gs.start);
-    c(" s", gs.direction);
+    c(all ? "n" : " n", s.cutatonce);
+    c(" f", run.feeds.cut);
+    c(" p", run.feeds.plunge);
+    l(" l", s.leadin);
+    l(" e", s.exit);
+    l(" x", s.endpos.x);
+    l(" y", s.endpos.y);
+    c(" h", s.start);
+    c(" s", s.direction);
 }
 
-// The several-posts flag follows the number of posts cut at once when the header is written.
-int repeatFlag()
+// The several-posts flag follows the number of posts cut at once.
+int repeatFlag(const Settings& s)
 {
-    gs.repeat = gs.cutatonce >= 2 ? 1 : 0;
-    return gs.repeat;
+    return s.cutatonce >= 2 ? 1 : 0;
 }
 
-void config2Line(ProgramOutput& out, const int* sides, int display)
+void config2Line(ProgramOutput& out, const RunContext& run, const int* sides)
 {
-    quoted(out, "[config2=b", gs.bitname);
+    quoted(out, "[config2=b", run.settings.bitname);
     if (sides)
         count(out, " s", *sides);
-    count(out, " o", display);
-    count(out, " c", gs.cutstyle);
-    count(out, " r", repeatFlag());
+    count(out, " o", run.display);
+    count(out, " c", run.settings.cutstyle);
+    count(out, " r", repeatFlag(run.settings));
     out.endLine();
 }
 
 // Side 2's pattern; the amount and the flags of a side come from the job's accessors.
 template <class Job>
-void configBackLine(ProgramOutput& out, const Job& job)
+void configBackLine(ProgramOutput& out, const Job& job, const Settings& settings)
 {
-    const PatternSide& s = job.side[1];
+    const PatternSide& side = job.side[1];
     out.text("[configback=");
-    optionalLength(out, " d", s.distanceFromTop);
-    optionalLength(out, " s", s.spacing);
-    optionalCount(out, " n", s.holeCount);
-    optionalCount(out, " o", s.useOffsetting);
-    optionalLength(out, " a", job.offsetAmount(1));
-    optionalCount(out, " l", s.alternateOffset);
+    optionalLength(out, " d", side.distanceFromTop);
+    optionalLength(out, " s", side.spacing);
+    optionalCount(out, " n", side.holeCount);
+    optionalCount(out, " o", side.useOffsetting);
+    optionalLength(out, " a", job.offsetAmount(1, settings));
+    optionalCount(out, " l", side.alternateOffset);
     out.endLine();
 }
 
@@ -143,96 +143,100 @@ void manualHoleLines(ProgramOutput& out, const ManualJob& job)
 
 } // namespace
 
-void writeFeedLines(ProgramOutput& out, float materialHeight)
+void writeFeedLines(ProgramOutput& out, float materialHeight, const RunContext& run)
 {
-    count(out, "F", effectiveCutFeed);
+    const Settings& s = run.settings;
+    count(out, "F", run.feeds.cut);
     out.text(" XY\n");
-    if (!headsAreLettered())
+    if (!headsAreLettered(s))
         return;
-    count(out, "F", effectivePlungeFeed);
+    count(out, "F", run.feeds.plunge);
     out.text(" ");
-    out.text(gs.headchars);
+    out.text(s.headchars);
     out.endLine();
     out.text("G92.1");
-    for (int head = 1; head <= gs.heads && head <= static_cast<int>(gs.headchars.size()); ++head) {
-        const char prefix[2] = {' ', gs.headchars[head - 1]};
+    for (int head = 1; head <= s.heads && head <= static_cast<int>(s.headchars.size()); ++head) {
+        const char prefix[2] = {' ', s.headchars[static_cast<size_t>(head - 1)]};
         out.lengthWord(std::string_view(prefix, 2), materialHeight);
     }
     out.endLine();
 }
 
-void writePostSetup(ProgramOutput& out, const PostJob& job, int display)
+void writePostSetup(ProgramOutput& out, const PostJob& job, const RunContext& run)
 {
+    const Settings& s = run.settings;
     opening(out, PageId::Posts);
     nameLine(out, "[materialname=", "n", job.materialName);
     nameLine(out, "[side0holename=", "h", job.holeName[0]);
-    configLine(out, "  v");
+    configLine(out, s, "  v");
     nameLine(out, "[side1holename=", "h", job.holeName[1]);
-    configBackLine(out, job);
-    config1Items(out, Items::All);
-    length(out, " o", gs.spare[0]);
+    configBackLine(out, job, s);
+    config1Items(out, run, Items::All);
+    length(out, " o", s.spare[0]);
     out.endLine();
-    config2Line(out, nullptr, display);
+    config2Line(out, run, nullptr);
 
-    const PatternSide& s = job.side[0];
+    const PatternSide& side = job.side[0];
     out.text("[post=");
-    optionalLength(out, " d", s.distanceFromTop);
-    optionalLength(out, " s", s.spacing);
-    optionalCount(out, " h", s.holeCount);
-    count(out, " o", s.useOffsetting);
-    optionalLength(out, " a", job.offsetAmount(0));
-    count(out, " l", s.alternateOffset);
+    optionalLength(out, " d", side.distanceFromTop);
+    optionalLength(out, " s", side.spacing);
+    optionalCount(out, " h", side.holeCount);
+    count(out, " o", side.useOffsetting);
+    optionalLength(out, " a", job.offsetAmount(0, s));
+    count(out, " l", side.alternateOffset);
     optionalCount(out, " c", job.sides);
     out.endLine();
 }
 
-void writeManualSetup(ProgramOutput& out, const ManualJob& job, int display)
+void writeManualSetup(ProgramOutput& out, const ManualJob& job, const RunContext& run)
 {
+    const Settings& s = run.settings;
     opening(out, PageId::Manual);
     quoted(out, "[config=n", job.material.name);
-    length(out, " c", gs.clearance);
-    length(out, " d", gs.depth);
-    count(out, " v", gs.heads);
-    quoted(out, " a", gs.headchars);
-    length(out, " x", gs.startposX());
-    length(out, " y", gs.startpos.y);
-    count(out, " z", gs.autozoom);
+    length(out, " c", s.clearance);
+    length(out, " d", s.depth);
+    count(out, " v", s.heads);
+    quoted(out, " a", s.headchars);
+    length(out, " x", s.startposX());
+    length(out, " y", s.startpos.y);
+    count(out, " z", s.autozoom);
     out.endLine();
-    config1Items(out, Items::All);
+    config1Items(out, run, Items::All);
     count(out, " o", job.offsetOn[0]);
     count(out, " t", job.offsetOn[1]);
     out.endLine();
-    config2Line(out, &job.sides, display);
+    config2Line(out, run, &job.sides);
     manualHoleLines(out, job);
     out.endLine();
 
     out.text("G90\n");
-    writeHeadsHome(out);
-    writeFeedLines(out, job.material.height);
+    writeHeadsHome(out, s);
+    writeFeedLines(out, job.material.height, run);
 }
 
-void writeRailSetup(ProgramOutput& out, const RailJob& job, int display)
+void writeRailSetup(ProgramOutput& out, const RailJob& job, const RunContext& run)
 {
+    const Settings& s = run.settings;
     opening(out, PageId::Rails);
     nameLine(out, "[materialname=", "n", job.materialName);
     nameLine(out, "[side0holename=", "h", job.holeName[0]);
-    configLine(out, " v");
-    config1Items(out, Items::SetOnly);
-    optionalLength(out, " o", gs.spare[0]);
+    configLine(out, s, " v");
+    config1Items(out, run, Items::SetOnly);
+    optionalLength(out, " o", s.spare[0]);
     out.endLine();
-    config2Line(out, nullptr, display);
+    config2Line(out, run, nullptr);
     nameLine(out, "[side1holename=", "h", job.holeName[1]);
-    configBackLine(out, job);
+    configBackLine(out, job, s);
 
-    const RailSide& s = job.side[0];
+    const RailSide& side = job.side[0];
     out.text("[post=");
-    optionalLength(out, " t", s.distanceFromTop);
-    optionalLength(out, " s", s.spacing);
-    optionalCount(out, " h", s.holeCount);
-    optionalLength(out, " b", s.distanceFromBottom);
-    optionalCount(out, " o", s.useOffsetting);
-    optionalLength(out, " a", job.offsetAmount(0));
-    optionalCount(out, " l", s.alternateOffset);
+    optionalLength(out, " t", side.distanceFromTop);
+    optionalLength(out, " s", side.spacing);
+    optionalCount(out, " h", side.holeCount);
+    optionalLength(out, " b", side.distanceFromBottom);
+    optionalCount(out, " o", side.useOffsetting);
+    optionalLength(out, " a", job.offsetAmount(0, s));
+    optionalCount(out, " l", side.alternateOffset);
     optionalLength(out, " d", job.run);
     optionalLength(out, " r", job.rise);
     optionalCount(out, " c", job.sides);

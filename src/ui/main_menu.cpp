@@ -1,5 +1,6 @@
 #include "ui/main_menu.h"
 
+#include "pages/job_flow.h"
 #include "platform/messages.h"
 #include "settings/settings.h"
 #include "settings/start_values.h"
@@ -39,6 +40,7 @@ QString recentCaption(int number, const std::string& path)
 MainMenu::MainMenu(MainWindow& window, QMenuBar* bar) : QObject(bar), window_(window)
 {
     buildFile(bar);
+    buildEdit(bar);
     buildView(bar);
     buildHelp(bar);
     recent_.onChanged([this] { fillRecent(); });
@@ -64,6 +66,31 @@ void MainMenu::buildFile(QMenuBar* bar)
     file->addSeparator();
     closeAction_ = addAction(file, QStringLiteral("Cl&ose"), QKeySequence(Qt::CTRL | Qt::Key_Q));
     connect(closeAction_, &QAction::triggered, this, [this] { pressAsClicked(window_.closeButton()); });
+}
+
+void MainMenu::buildEdit(QMenuBar* bar)
+{
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    undoAction_ = addAction(edit, QStringLiteral("&Undo"), QKeySequence::Undo);
+    connect(edit, &QMenu::aboutToShow, this, &MainMenu::showUndoName);
+    // The shortcut works while the menu is closed: the action is on whenever a cutting page is.
+    connect(edit, &QMenu::aboutToHide, this, [this] { undoAction_->setEnabled(onCuttingPage()); });
+    connect(undoAction_, &QAction::triggered, this, &MainMenu::undo);
+}
+
+// "Undo Clear" or "Undo Load", as the page's last one was; off when there is nothing to undo.
+void MainMenu::showUndoName()
+{
+    JobFlow* flow = window_.jobFlow(window_.currentPage());
+    const std::string name = flow ? flow->undoName() : std::string();
+    undoAction_->setText(name.empty() ? QStringLiteral("&Undo") : QStringLiteral("&Undo %1").arg(toQt(name)));
+    undoAction_->setEnabled(!name.empty());
+}
+
+void MainMenu::undo()
+{
+    if (JobFlow* flow = window_.jobFlow(window_.currentPage()))
+        flow->undo();
 }
 
 void MainMenu::buildView(QMenuBar* bar)
@@ -106,6 +133,7 @@ void MainMenu::pageShown(PageId page)
     const bool cutting = page != PageId::Configurations && page != PageId::None;
     for (QAction* action : fileActions_)
         action->setEnabled(cutting);
+    undoAction_->setEnabled(cutting);
     recentMenu_->menuAction()->setEnabled(cutting && !recent_.paths().empty());
     if (page != PageId::None)
         pageAction(page)->setChecked(true);

@@ -15,6 +15,7 @@
 class MainMenu;
 class Messages;
 class ProgramPanel;
+class JobFlow;
 class ProgramSource;
 class QAction;
 class QMenuBar;
@@ -33,6 +34,8 @@ struct PageHooks {
     // Told true before the field being left is checked on the way to another page, and false when
     // the page stays after all.
     std::function<void(bool)> leavingUnderway = nullptr;
+    // A cutting page's Run, Save, Load, Clear and Undo.
+    JobFlow* flow = nullptr;
 };
 
 // The main window: the menu bar, the four pages on tabs, the preview panel to the right of them,
@@ -52,6 +55,8 @@ public:
     // The buttons of a cutting page that File's actions press.
     void setFileButtons(PageId page, FileButtons buttons) { fileButtons_[static_cast<size_t>(pageNumber(page))] = buttons; }
     QAbstractButton* fileButton(PageId page, FileAction action) const;
+    // The Run, Save, Load, Clear and Undo of a cutting page; null for Configurations.
+    JobFlow* jobFlow(PageId page) { return page == PageId::None ? nullptr : hooks(page).flow; }
     // A View menu action of the caller's, listed above the pages.
     void addViewAction(QAction* action);
 

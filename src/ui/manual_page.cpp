@@ -50,7 +50,7 @@ ManualPage::ManualPage(MainWindow& window)
                                  logic_.onLeft();
                                  return true;
                              },
-                             &logic_});
+                             &logic_, nullptr, &logic_.flow()});
 }
 
 QWidget* ManualPage::build()

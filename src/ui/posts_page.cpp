@@ -26,7 +26,7 @@ PostsPage::PostsPage(MainWindow& window)
                                  logic_.onLeft();
                                  return true;
                              },
-                             &logic_});
+                             &logic_, nullptr, &logic_.flow()});
 }
 
 QWidget* PostsPage::build()

@@ -41,23 +41,23 @@ QString withTapExtension(const QString& path)
 
 std::optional<std::string> QtFileDialogs::chooseTapFileToOpen(const std::string& folder)
 {
-    return choose(folder, TapDialog::Open);
+    const ModalScope modal;
+    QFileDialog dialog(parent_);
+    configureTapFileDialog(dialog, folder, TapDialog::Open);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return fromQt(QDir::toNativeSeparators(dialog.selectedFiles().first()));
 }
 
-std::optional<std::string> QtFileDialogs::chooseTapFileToSave(const std::string& folder)
-{
-    return choose(folder, TapDialog::Save);
-}
-
-std::optional<std::string> QtFileDialogs::choose(const std::string& folder, TapDialog kind)
+std::optional<ChosenFile> QtFileDialogs::chooseTapFileToSave(const std::string& folder, const std::string& name)
 {
     const ModalScope modal;
     QFileDialog dialog(parent_);
-    configureTapFileDialog(dialog, folder, kind);
+    configureTapFileDialog(dialog, folder, TapDialog::Save);
+    dialog.selectFile(toQt(name));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
-    QString chosen = dialog.selectedFiles().first();
-    if (kind == TapDialog::Save)
-        chosen = withTapExtension(chosen);
-    return fromQt(QDir::toNativeSeparators(chosen));
+    const QDir in = dialog.directory();
+    const QString typed = in.relativeFilePath(withTapExtension(dialog.selectedFiles().first()));
+    return ChosenFile{fromQt(QDir::toNativeSeparators(in.absolutePath())), fromQt(QDir::toNativeSeparators(typed))};
 }

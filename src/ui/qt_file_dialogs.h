@@ -21,10 +21,10 @@ public:
     explicit QtFileDialogs(QWidget* parent = nullptr) : parent_(parent) {}
 
     std::optional<std::string> chooseTapFileToOpen(const std::string& folder) override;
-    std::optional<std::string> chooseTapFileToSave(const std::string& folder) override;
+    // The folder the dialog was left in and the name typed, relative to it: a name typed with a
+    // folder separator keeps it, for the page to refuse.
+    std::optional<ChosenFile> chooseTapFileToSave(const std::string& folder, const std::string& name) override;
 
 private:
-    std::optional<std::string> choose(const std::string& folder, TapDialog kind);
-
     QWidget* parent_;
 };

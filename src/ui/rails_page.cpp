@@ -55,7 +55,7 @@ RailsPage::RailsPage(MainWindow& window) : logic_(form_, window.messages(), wind
                                  logic_.onLeft();
                                  return true;
                              },
-                             &logic_, [this](bool underway) { logic_.onLeaving(underway); }});
+                             &logic_, [this](bool underway) { logic_.onLeaving(underway); }, &logic_.flow()});
 }
 
 QWidget* RailsPage::build()

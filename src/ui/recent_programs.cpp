@@ -1,6 +1,6 @@
 #include "ui/recent_programs.h"
 
-#include "setupfile/current_tap_file.h"
+#include "setupfile/load_state.h"
 #include "ui/text.h"
 #include "ui/user_settings.h"
 

@@ -52,20 +52,20 @@ VerifyMachine VerifyMachine::withPlainCommands() const
     return plain;
 }
 
-VerifyMachine machineFromSettings()
+VerifyMachine machineFromSettings(const Settings& settings)
 {
     VerifyMachine machine;
-    machine.heads = gs.heads;
-    machine.headChars = gs.headchars;
-    machine.spindleCommands = {gs.head1on,  gs.head2on,  gs.head3on,  gs.head4on,
-                               gs.head1off, gs.head2off, gs.head3off, gs.head4off};
-    machine.toolLine = gs.toolnumber;
-    machine.bitDiameter = gs.bit;
-    machine.hasTable = gs.table.w > gs.table.x && gs.table.h > gs.table.y;
-    machine.tableMinX = gs.table.x;
-    machine.tableMinY = gs.table.y;
-    machine.tableMaxX = gs.table.w;
-    machine.tableMaxY = gs.table.h;
+    machine.heads = settings.heads;
+    machine.headChars = settings.headchars;
+    machine.spindleCommands = {settings.head1on,  settings.head2on,  settings.head3on,  settings.head4on,
+                               settings.head1off, settings.head2off, settings.head3off, settings.head4off};
+    machine.toolLine = settings.toolnumber;
+    machine.bitDiameter = settings.bit;
+    machine.hasTable = settings.table.w > settings.table.x && settings.table.h > settings.table.y;
+    machine.tableMinX = settings.table.x;
+    machine.tableMinY = settings.table.y;
+    machine.tableMaxX = settings.table.w;
+    machine.tableMaxY = settings.table.h;
     return machine;
 }
 

@@ -32,7 +32,8 @@ private:
 };
 
 // The machine the settings describe, with the bit of the settings.
-VerifyMachine machineFromSettings();
+struct Settings;
+VerifyMachine machineFromSettings(const Settings& settings);
 // The hole types and materials as the pages have them now.
 struct ShopLibrary;
 ShopLibrary libraryFromLists();

@@ -23,6 +23,7 @@ protected:
         GcodeTest::SetUp();
         // The machine and libraries the golden post programs were written with.
         useTwoHeadMachine();
+        gs.cutatonce = 2;
         ASSERT_TRUE(WriteIniFile(messages));
         const auto store = [](LibraryKind kind, const std::string& images) {
             writeFileAtomically(libraryFilePath(kind), toLibraryFileBytes(images));
@@ -192,7 +193,8 @@ TEST_F(GenerateCommandTest, RefusedJobWritesNothing)
     source.replace(source.find("h1 s1"), 5, "h1 s7");
     home.write("source.tap", source);
     EXPECT_EQ(generate("generate source.tap --out target.tap"), 1);
-    EXPECT_EQ(errors(), "Please specify a cutting style under the configuration tab.\n");
+    EXPECT_EQ(errors(), "note: Cutting Style: 7 in the program, top down in this shop; the program's is used.\n"
+                        "Please specify a cutting style under the configuration tab.\n");
     source = golden;
     source.replace(source.find("[post= d6.000"), 13, "[post= d99999");
     home.write("source.tap", source);

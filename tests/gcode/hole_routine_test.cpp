@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 class HoleRoutineTest : public GcodeTest {
@@ -15,10 +17,28 @@ protected:
     {
         GcodeTest::SetUp();
         useTwoHeadMachine();
-        currentDepth = 0.75f;
-        holeSlots = {HoleRecord{"H", 4, 1.5f, 0.5f, 0}, HoleRecord{"H2", 4, 0.75f, 0.25f, 0}};
+    }
+    // A routine of a program on the machine the settings hold now, writing to out.
+    HoleRoutine& routine(RailSlope slope = {})
+    {
+        run = shopRun(1, slope);
+        holes.emplace(out, run);
+        holes->currentDepth = 0.75f;
+        holes->holeSlots = {HoleRecord{"H", 4, 1.5f, 0.5f, 0}, HoleRecord{"H2", 4, 0.75f, 0.25f, 0}};
+        return *holes;
+    }
+    std::vector<std::string> plunges() const
+    {
+        std::vector<std::string> lines;
+        for (const std::string& line : linesOf(out.bytes())) {
+            if (line.rfind("G1 Z-", 0) == 0)
+                lines.push_back(line);
+        }
+        return lines;
     }
     ProgramOutput out;
+    RunContext run;
+    std::optional<HoleRoutine> holes;
 };
 
 } // namespace
@@ -26,7 +46,7 @@ protected:
 // The hole of the worked example, line by line.
 TEST_F(HoleRoutineTest, RoundedHoleWithLeadInAndExit)
 {
-    cutHole(out, 0, 1, 10, 20, 5);
+    routine().cutHole(0, 1, 10, 20, 5);
     const std::vector<std::string> expected = {
         "G0 X10.750 Y20.500 ",
         "G0 Z0.500 W0.500",
@@ -51,7 +71,7 @@ TEST_F(HoleRoutineTest, RoundedHoleWithLeadInAndExit)
 TEST_F(HoleRoutineTest, LaterHolesSkipTheClearanceLineAndTheExitArcWhenZero)
 {
     gs.exit = 0;
-    cutHole(out, 0, 0, 10, 20, 5);
+    routine().cutHole(0, 0, 10, 20, 5);
     const auto lines = linesOf(out.bytes());
     EXPECT_EQ(lines[1], "G1 Z-0.750 W-0.750");
     EXPECT_EQ(lines[lines.size() - 2], "G2 X10.250 Y20.500 I0.000 J0.250 ");
@@ -61,11 +81,12 @@ TEST_F(HoleRoutineTest, LaterHolesSkipTheClearanceLineAndTheExitArcWhenZero)
 TEST_F(HoleRoutineTest, SquareOutlines)
 {
     // Radius equal to the bit radius: square outline; wide enough for the arc lead-in.
-    holeSlots[0] = HoleRecord{"SQ", 4, 1.5f, 0.25f, 0};
-    cutHole(out, 0, 1, 10, 20, 5);
+    HoleRoutine& holes = routine();
+    holes.holeSlots[0] = HoleRecord{"SQ", 4, 1.5f, 0.25f, 0};
+    holes.cutHole(0, 1, 10, 20, 5);
     // Radius below the bit radius, and too narrow for the arc: a feed to the start point.
-    holeSlots[1] = HoleRecord{"NARROW", 4, 0.75f, 0.1f, 0};
-    cutHole(out, 1, 1, 30, 20, 5);
+    holes.holeSlots[1] = HoleRecord{"NARROW", 4, 0.75f, 0.1f, 0};
+    holes.cutHole(1, 1, 30, 20, 5);
     expectMatchesGolden("holes/square-outlines.tap", out.bytes());
     const auto lines = linesOf(out.bytes());
     EXPECT_EQ(lines[0], "G0 X10.625 Y20.500 ");
@@ -77,7 +98,7 @@ TEST_F(HoleRoutineTest, ManualSquareHoleAlwaysTakesTheArc)
     ManualJob job;
     job.material.width = 5;
     job.placedHoles[0][3].hole = HoleRecord{"NARROW", 4, 0.75f, 0.1f, 0};
-    cutManualHole(out, job, 0, 1, 3, 30, 20);
+    routine().cutManualHole(job, 0, 1, 3, 30, 20);
     const auto lines = linesOf(out.bytes());
     EXPECT_EQ(lines[0], "G0 X30.438 Y20.500 "); // (x + W/4 + lead-in, y + lead-in + r)
     EXPECT_EQ(lines[3], "G2 X30.188 Y20.250 I-0.250 J0.000 ");
@@ -86,9 +107,9 @@ TEST_F(HoleRoutineTest, ManualSquareHoleAlwaysTakesTheArc)
 TEST_F(HoleRoutineTest, SubprogramHolePlungesAtTheCentreAndCallsItsProgram)
 {
     gs.path = "/jobs";
-    holeSlots[0] = HoleRecord{"RAIL35", 4, 1.5f, 0.5f, 1};
-    railHoleFactor = 1.5f;
-    cutHole(out, 0, 1, 10, 20, 5);
+    HoleRoutine& holes = routine({1.5f, 0});
+    holes.holeSlots[0] = HoleRecord{"RAIL35", 4, 1.5f, 0.5f, 1};
+    holes.cutHole(0, 1, 10, 20, 5);
     const std::vector<std::string> expected = {
         "G0 X10.750 Y22.000 ",
         "G0 Z0.500 W0.500",
@@ -106,23 +127,21 @@ TEST_F(HoleRoutineTest, SubprogramCallNamesAWindowsPath)
 #ifndef _WIN32
     GTEST_SKIP() << "Windows only: the Linux build joins the folder with a slash";
 #else
-    holeSlots[0] = HoleRecord{"RAIL 35", 4, 1.5f, 0.5f, 1};
-    railHoleFactor = 1.5f;
     for (const auto& [folder, call] : {std::pair<std::string, std::string>{"C:\\Qelmar", "M98 C:\\Qelmar\\RAIL 35"},
                                       {"\\\\server\\share\\tap", "M98 \\\\server\\share\\tap\\RAIL 35"}}) {
         gs.path = folder;
-        ProgramOutput written;
-        cutHole(written, 0, 1, 10, 20, 5);
-        EXPECT_EQ(linesOf(written.bytes()).at(3), call);
+        out = ProgramOutput{};
+        HoleRoutine& holes = routine({1.5f, 0});
+        holes.holeSlots[0] = HoleRecord{"RAIL 35", 4, 1.5f, 0.5f, 1};
+        holes.cutHole(0, 1, 10, 20, 5);
+        EXPECT_EQ(linesOf(out.bytes()).at(3), call);
     }
 #endif
 }
 
 TEST_F(HoleRoutineTest, RailFactorStretchesTheOutline)
 {
-    railHoleFactor = 1.25f;
-    railHoleExtra = 0.5f;
-    cutHole(out, 0, 0, 10, 20, 5);
+    routine({1.25f, 0.5f}).cutHole(0, 0, 10, 20, 5);
     EXPECT_EQ(linesOf(out.bytes())[4], "G1 X10.250 Y25.000 "); // y + 4 * 1.25 + 0.5 - R
 }
 
@@ -131,36 +150,34 @@ TEST_F(HoleRoutineTest, VaryingDepthRunsFromDepthToMaximumAndWraps)
     gs.cutstyle = 1;
     gs.depth = 0.5f;
     gs.maxdepth = 1.0f;
-    startSideDepth(3);
-    EXPECT_FLOAT_EQ(depthStep, 0.25f);
-    std::vector<std::string> plunges;
-    for (int i = 0; i < 4; ++i) {
-        ProgramOutput hole;
-        cutHole(hole, 0, 0, 10, 20, 5);
-        plunges.push_back(linesOf(hole.bytes())[1]);
-    }
-    EXPECT_EQ(plunges, (std::vector<std::string>{"G1 Z-0.500 W-0.500", "G1 Z-0.750 W-0.750", "G1 Z-1.000 W-1.000",
-                                                 "G1 Z-0.500 W-0.500"}));
+    HoleRoutine& holes = routine();
+    holes.startSideDepth(3);
+    EXPECT_FLOAT_EQ(holes.depthStep, 0.25f);
+    for (int i = 0; i < 4; ++i)
+        holes.cutHole(0, 0, 10, 20, 5);
+    EXPECT_EQ(plunges(), (std::vector<std::string>{"G1 Z-0.500 W-0.500", "G1 Z-0.750 W-0.750", "G1 Z-1.000 W-1.000",
+                                                   "G1 Z-0.500 W-0.500"}));
 
-    startSideDepth(1);
-    EXPECT_EQ(depthStep, 0.0f);
+    holes.startSideDepth(1);
+    EXPECT_EQ(holes.depthStep, 0.0f);
 
     gs.maxdepth = 0.25f; // below the depth: every hole is cut at the depth
-    startSideDepth(3);
-    for (int i = 0; i < 3; ++i) {
-        ProgramOutput hole;
-        cutHole(hole, 0, 0, 10, 20, 5);
-        EXPECT_EQ(linesOf(hole.bytes())[1], "G1 Z-0.500 W-0.500");
-    }
+    out = ProgramOutput{};
+    HoleRoutine& shallow = routine();
+    shallow.startSideDepth(3);
+    for (int i = 0; i < 3; ++i)
+        shallow.cutHole(0, 0, 10, 20, 5);
+    EXPECT_EQ(plunges(), std::vector<std::string>(3, "G1 Z-0.500 W-0.500"));
 }
 
 TEST_F(HoleRoutineTest, AlignmentUsesTheWidthOfTheMaterialBeingCut)
 {
+    HoleRoutine& holes = routine();
     const auto firstX = [&](int alignment) {
-        gs.alignment = alignment;
-        ProgramOutput hole;
-        cutHole(hole, 0, 0, 10, 20, 3.5f);
-        return linesOf(hole.bytes())[0];
+        run.settings.alignment = alignment;
+        const size_t before = out.bytes().size();
+        holes.cutHole(0, 0, 10, 20, 3.5f);
+        return linesOf(out.bytes().substr(before))[0];
     };
     EXPECT_EQ(firstX(1), "G0 X12.500 Y20.500 ");
     EXPECT_EQ(firstX(3), "G0 X9.000 Y20.500 ");

@@ -27,11 +27,11 @@ protected:
     }
     std::string holeCut(HoleRecord hole, bool manual = false)
     {
-        return refusal([&] { return checkHoleCut(HoleCut{hole, hole.length, manual}, ", side two.", messages); });
+        return refusal([&] { return checkHoleCut(HoleCut{hole, hole.length, manual}, gs, ", side two.", messages); });
     }
     std::string placement()
     {
-        return refusal([&] { return checkPostPlacement(job, messages); });
+        return refusal([&] { return checkPostPlacement(job, shopRun(), messages); });
     }
     PostJob job;
 };
@@ -127,17 +127,15 @@ TEST_F(JobChecksTest, RailAndManualJobsAreCheckedAlike)
     rail.side[0].distanceFromTop = 6;
     rail.side[0].spacing = 2;
     rail.side[0].holeCount = 7;
-    railHoleFactor = 1.25f;
-    EXPECT_EQ(refusal([&] { return checkRailPlacement(rail, messages); }),
+    EXPECT_EQ(refusal([&] { return checkRailPlacement(rail, shopRun(1, {1.25f, 0}), messages); }),
               "Hole 6 of side one lies outside the material.")
         << "the stretched holes take more of the rail";
 
     RailJob wide;
     wide.holeType[0] = HoleRecord{"SLOT 3X4", 3, 4, 1.6f, 0};
-    railHoleFactor = 1;
-    EXPECT_EQ(refusal([&] { return checkRailHoleTypes(wide, {"", ", side two."}, messages); }), "Hole Radius Error");
-    railHoleFactor = 1.1f;
-    EXPECT_EQ(refusal([&] { return checkRailHoleTypes(wide, {"", ", side two."}, messages); }), "")
+    EXPECT_EQ(refusal([&] { return checkRailHoleTypes(wide, shopRun(), {"", ", side two."}, messages); }),
+              "Hole Radius Error");
+    EXPECT_EQ(refusal([&] { return checkRailHoleTypes(wide, shopRun(1, {1.1f, 0}), {"", ", side two."}, messages); }), "")
         << "stretched to 3.3, the hole holds its corners";
 
     ManualJob manual;
@@ -145,9 +143,9 @@ TEST_F(JobChecksTest, RailAndManualJobsAreCheckedAlike)
     manual.material = job.material;
     manual.placedHoles[0][0] = {exampleHole(), 6, 0};
     manual.placedHoles[1][4] = {exampleHole(), 50, 0};
-    EXPECT_EQ(refusal([&] { return checkManualPlacement(manual, messages); }),
+    EXPECT_EQ(refusal([&] { return checkManualPlacement(manual, shopRun(), messages); }),
               "Hole 5 of side two lies outside the material.");
     manual.placedHoles[1][4].hole.width = 0.4f;
-    EXPECT_EQ(refusal([&] { return checkManualHoleTypes(manual, messages); }),
+    EXPECT_EQ(refusal([&] { return checkManualHoleTypes(manual, shopRun(), messages); }),
               "Hole Radius Error, side two, hole 5.");
 }

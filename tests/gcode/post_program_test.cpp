@@ -1,7 +1,8 @@
 #include "gcode/pattern_program.h"
 
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
+#include "gcode/checked_program.h"
+#include "settings/files.h"
 #include "support/gcode_fixture.h"
 #include "support/golden.h"
 
@@ -47,12 +48,19 @@ protected:
     std::string program()
     {
         ProgramOutput out;
-        writePostProgramTo(out, job, 1);
+        writePostProgramTo(out, job, shopRun(1));
         return out.bytes();
     }
 
     std::vector<std::string> programBody() { return bodyLines(program()); }
 
+    // The program read back and saved as Post.tap in the settings' program folder, as Run saves it.
+    bool save()
+    {
+        ProgramOutput out;
+        writePostProgramTo(out, job, shopRun(1));
+        return saveCheckedProgram(out, joinPath(gs.path, "Post.tap"), gs, messages);
+    }
     PostJob job;
 };
 
@@ -186,13 +194,13 @@ TEST_F(PostProgramTest, VariantFourClearsEveryHoleOfTheFirstPostWithoutAlternate
 TEST_F(PostProgramTest, UnknownDirectionWritesAnEmptyFile)
 {
     gs.direction = 2;
-    EXPECT_TRUE(writePostProgram(job, 1, messages));
+    EXPECT_TRUE(save());
     EXPECT_EQ(home.read("Post.tap"), "");
 }
 
 TEST_F(PostProgramTest, FileWrittenWhole)
 {
-    ASSERT_TRUE(writePostProgram(job, 1, messages));
+    ASSERT_TRUE(save());
     EXPECT_EQ(home.read("Post.tap"), program());
     EXPECT_TRUE(messages.entries().empty());
 }
@@ -201,13 +209,13 @@ TEST_F(PostProgramTest, FailedWriteReportsAndKeepsTheOldProgram)
 {
     home.write("Post.tap", "old");
     std::filesystem::create_directories(home.file("Post.tap.korvanta-tmp/blocked"));
-    EXPECT_FALSE(writePostProgram(job, 1, messages));
+    EXPECT_FALSE(save());
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
                                                          home.file("Post.tap") + " : Is a directory"});
     EXPECT_EQ(home.read("Post.tap"), "old");
 
     gs.path = home.file("missing");
-    EXPECT_FALSE(writePostProgram(job, 1, messages));
+    EXPECT_FALSE(save());
 }
 
 TEST_F(PostProgramTest, AProgramThatFailsItsReadingBackIsNotWritten)
@@ -215,7 +223,7 @@ TEST_F(PostProgramTest, AProgramThatFailsItsReadingBackIsNotWritten)
     home.write("Post.tap", "old");
     gs.table = {12, 0, 48, 120, 2}; // the post at X10 plunges beside the table
     gs.endpos = {-5, 0};             // parking beside it is no fault
-    EXPECT_FALSE(writePostProgram(job, 1, messages));
+    EXPECT_FALSE(save());
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"The program failed its check at line 20: The path leaves the "
                                                          "machine table at X10.000 Y30.500."});
     EXPECT_EQ(home.read("Post.tap"), "old");
@@ -228,13 +236,13 @@ TEST_F(PostProgramTest, ProgramsOfOtherMachinesReadBackClean)
     // all four, as the settings give them.
     useTwoHeadMachine();
     gs.headchars = "ZAUV";
-    EXPECT_TRUE(writePostProgram(job, 1, messages)) << messages.texts().at(0);
+    EXPECT_TRUE(save()) << messages.texts().at(0);
     EXPECT_NE(home.read("Post.tap").find("F30 ZAUV\r\n"), std::string::npos);
 
     // A round hole whose lead-in starts on the chord of one of its corner arcs.
     useExampleMachine();
     gs.leadin = 0.125f;
     job.holeType[0] = {"ROUND 1", 1, 1, 0.5f, 0};
-    EXPECT_TRUE(writePostProgram(job, 1, messages)) << messages.texts().at(0);
+    EXPECT_TRUE(save()) << messages.texts().at(0);
 }
 

@@ -39,25 +39,25 @@ TEST_F(PrimitivesTest, MotionLinesPutABlankAfterEveryWord)
 
 TEST_F(PrimitivesTest, LetteredHeadLinesPutABlankBeforeEveryWord)
 {
-    writeHeadsToClearance(out);
-    writeHeadsToDepth(out, 0.75f);
-    writeHeadsHome(out);
+    writeHeadsToClearance(out, gs);
+    writeHeadsToDepth(out, gs, 0.75f);
+    writeHeadsHome(out, gs);
     EXPECT_EQ(written(), "G0 Z0.500 W0.500\r\nG1 Z-0.750 W-0.750\r\nG53\r\n");
 }
 
 TEST_F(PrimitivesTest, NumberedHeadsAreNamedByMCodes)
 {
     gs.headchars = "12";
-    writeHeadsHome(out);
-    writeHeadsToClearance(out);
-    writeHeadsToDepth(out, 0.75f);
+    writeHeadsHome(out, gs);
+    writeHeadsToClearance(out, gs);
+    writeHeadsToDepth(out, gs, 0.75f);
     EXPECT_EQ(written(), "M12 C1 C2\r\nM12 C1 C2\r\nM11 C1 C2\r\n");
 }
 
 TEST_F(PrimitivesTest, OnlyTheFirstHeadCharacterDecidesLettering)
 {
     gs.headchars = "Z1";
-    writeHeadsToClearance(out);
+    writeHeadsToClearance(out, gs);
     EXPECT_EQ(written(), "G0 Z0.500 10.500\r\n");
 }
 
@@ -66,19 +66,19 @@ TEST_F(PrimitivesTest, SpindleCommandsAreWrittenOnceWhenAllHeadsAgree)
     gs.heads = 3;
     gs.head1on = gs.head2on = gs.head3on = "m3";
     gs.head4on = "other"; // beyond the heads in use
-    writeSpindleCommands(out, Spindle::On);
+    writeSpindleCommands(out, gs, Spindle::On);
     EXPECT_EQ(written(), "m3\r\n");
 
     ProgramOutput differing;
     gs.head3on = "";
-    writeSpindleCommands(differing, Spindle::On);
+    writeSpindleCommands(differing, gs, Spindle::On);
     EXPECT_EQ(differing.bytes(), "m3\r\nm3\r\n\r\n");
 
     ProgramOutput off;
     gs.head1off = "m5.1";
     gs.head2off = "m5.2";
     gs.head3off = "m5.1";
-    writeSpindleCommands(off, Spindle::Off);
+    writeSpindleCommands(off, gs, Spindle::Off);
     EXPECT_EQ(off.bytes(), "m5.1\r\nm5.2\r\nm5.1\r\n");
 }
 

@@ -1,6 +1,5 @@
 #include "gcode/pattern_program.h"
 
-#include "gcode/hole_routine.h"
 #include "settings/settings.h"
 #include "support/gcode_fixture.h"
 #include "support/golden.h"
@@ -34,13 +33,14 @@ protected:
     std::string program()
     {
         ProgramOutput out;
-        writeRailProgramTo(out, job, 0);
+        writeRailProgramTo(out, job, shopRun(0, slope));
         return out.bytes();
     }
 
     std::vector<std::string> body() { return bodyLines(program()); }
 
     RailJob job;
+    RailSlope slope;
 };
 
 } // namespace
@@ -96,8 +96,7 @@ TEST_F(RailProgramTest, SlopeStretchesHolesAndSpacing)
     job.side[0].holeCount = 2;
     expectMatchesGolden("programs/rail/level.tap", program());
     // Rise 3 over run 4 on a rail 2 thick.
-    railHoleFactor = 1.25f;
-    railHoleExtra = 1.5f;
+    slope = {1.25f, 1.5f};
     expectMatchesGolden("programs/rail/sloped.tap", program());
     const auto lines = body();
     // First hole: L' = 4 x 1.25 + 1.5 = 6.5 below the distance 6 from the top at 40, so its corner
@@ -123,11 +122,13 @@ TEST_F(RailProgramTest, SingleRailsAreMarkedToo)
 TEST_F(RailProgramTest, UnsetOffsetsBecomeZeroInVariantsThreeAndFour)
 {
     job.sides = 2;
-    useVariant(2);
-    ASSERT_TRUE(writeRailProgram(job, 0, messages));
-    EXPECT_EQ(gs.railoffset, kUnsetLength);
-    useVariant(3);
-    ASSERT_TRUE(writeRailProgram(job, 0, messages));
-    EXPECT_EQ(gs.railoffset, 0.0f);
-    EXPECT_EQ(job.side[1].offsetAmount, 0.0f);
+    for (int variant = 2; variant <= 3; ++variant) {
+        useVariant(variant);
+        const std::string composed = program();
+        // Composing changes no setting and no job: the next Save records no offset either.
+        EXPECT_EQ(gs.railoffset, kUnsetLength) << variant;
+        EXPECT_EQ(job.side[1].offsetAmount, kUnsetLength) << variant;
+        EXPECT_EQ(program(), composed) << variant;
+        EXPECT_EQ(composed.find(" a0.000"), std::string::npos) << variant;
+    }
 }

@@ -15,14 +15,17 @@ protected:
     {
         GcodeTest::SetUp();
         useExampleMachine();
+        feeds = {120, 30};
     }
     std::string failure(bool withFeeds)
     {
         messages.clear();
-        const bool ok = checkSettings(withFeeds, messages);
+        const bool ok = checkSettings(gs, withFeeds ? std::optional<FeedRates>(feeds) : std::nullopt, messages);
         EXPECT_EQ(ok, messages.entries().empty());
         return ok ? "" : messages.texts().at(0);
     }
+    // The job's feed rates.
+    inline static FeedRates feeds;
 };
 } // namespace
 
@@ -48,8 +51,8 @@ TEST_F(RunChecksTest, SettingsAreCheckedInOrder)
         {[] { gs.start = kUnsetCount; }, "Please specify where the machine homes under the configuration tab."},
         {[] { gs.cutatonce = 13; }, "Number of posts to cut at once cannot be more than 12."},
         {[] { gs.heads = 5; gs.headchars = "ZWVUT"; }, "Maximum allowable heads is 4."},
-        {[] { effectivePlungeFeed = 0; }, "Please specify a plunge feed rate under the configuration tab."},
-        {[] { effectiveCutFeed = kUnsetCount; }, "Please specify a cutting feed rate under the configuration tab."},
+        {[] { feeds.plunge = 0; }, "Please specify a plunge feed rate under the configuration tab."},
+        {[] { feeds.cut = kUnsetCount; }, "Please specify a cutting feed rate under the configuration tab."},
         {[] { gs.headchars = "ZWVU"; gs.heads = 4; gs.headchars = "ZW"; },
          "Please specify an axis character for each vertical head\nunder the configuration tab"},
         {[] { gs.heads = 0; }, "Please specify a number of vertical heads under the configuration tab"},
@@ -72,8 +75,7 @@ TEST_F(RunChecksTest, SettingsAreCheckedInOrder)
 
 TEST_F(RunChecksTest, FeedRatesAreCheckedOnlyWhenAsked)
 {
-    effectiveCutFeed = 0;
-    effectivePlungeFeed = 0;
+    feeds = {0, 0};
     EXPECT_EQ(failure(false), "");
     gs.start = 0;
     gs.direction = 1;
@@ -87,18 +89,18 @@ TEST_F(RunChecksTest, HoleGeometry)
 {
     gs.leadin = 0.5f;
     gs.exit = 0.5f;
-    EXPECT_TRUE(checkHoleGeometry(HoleRecord{"", 4, 1, 0.5f, 0}, "", messages)) << "equality passes";
-    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 4, 1, 0.5001f, 0}, "", messages));
-    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 4, 0.9f, 0.25f, 0}, ", side one.", messages));
+    EXPECT_TRUE(checkHoleGeometry(HoleRecord{"", 4, 1, 0.5f, 0}, gs, "", messages)) << "equality passes";
+    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 4, 1, 0.5001f, 0}, gs, "", messages));
+    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 4, 0.9f, 0.25f, 0}, gs, ", side one.", messages));
     gs.leadin = 0.25f;
-    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 4, 0.9f, 0.25f, 0}, ", side two.", messages));
-    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 0.4f, 1, 0.1f, 0}, "", messages));
+    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 4, 0.9f, 0.25f, 0}, gs, ", side two.", messages));
+    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 0.4f, 1, 0.1f, 0}, gs, "", messages));
     EXPECT_EQ(messages.texts(), (std::vector<std::string>{"Hole Radius Error", "Lead in Arc Radius Error, side one.",
                                                           "Exit Arc Radius Error, side two.",
                                                           "Lead in Arc Radius Error"}));
 
     messages.clear();
     gs.leadin = gs.exit = 0.25f;
-    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 3, 4, 1.6f, 0}, "", messages));
-    EXPECT_TRUE(checkHoleGeometry(3.3f, 4, 1.6f, "", messages)) << "a stretched length is checked as given";
+    EXPECT_FALSE(checkHoleGeometry(HoleRecord{"", 3, 4, 1.6f, 0}, gs, "", messages));
+    EXPECT_TRUE(checkHoleGeometry(3.3f, 4, 1.6f, gs, "", messages)) << "a stretched length is checked as given";
 }

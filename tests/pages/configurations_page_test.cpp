@@ -205,7 +205,6 @@ TEST_F(ConfigurationsPageTest, BitNamesGiveTheToolNumber)
 TEST_F(ConfigurationsPageTest, LibrarySectionsSaveAndDelete)
 {
     pick(MaterialName, "VINYL", &CConfig::onMaterialSelected);
-    EXPECT_EQ(effectiveCutFeed, gs.cutfeed) << "a material's cut rate 0 is the setting's";
 
     form.setText(MaterialName, "OAK \"6x6\"");
     page.onMaterialSaveClicked();
@@ -231,13 +230,14 @@ TEST_F(ConfigurationsPageTest, LibrarySectionsSaveAndDelete)
     EXPECT_EQ(form.text(MaterialLength), "");
 }
 
-// The routine's side 1 hole slot is the page's current hole type: a run shows there.
-TEST_F(ConfigurationsPageTest, ARunLeavesItsHoleTypeOnThePage)
+// Composing a program changes nothing the page shows: its hole section stays as it was left.
+TEST_F(ConfigurationsPageTest, AProgramComposedLeavesTheHoleSectionAlone)
 {
-    ASSERT_TRUE(writePostProgram(examplePostJob(), 1, messages));
+    const HoleRecord shown = currentHole;
+    ProgramOutput out;
+    writePostProgramTo(out, examplePostJob(), shopRun());
     show();
-    EXPECT_EQ(form.text(HoleName), "RAIL 4X1.5");
-    EXPECT_EQ(form.text(HoleRadius), "0.500");
+    EXPECT_EQ(currentHole.name, shown.name);
 }
 
 // A text the page cannot store is refused when the page is left, with the field's message and the
@@ -312,9 +312,8 @@ TEST_F(ConfigurationsPageTest, TheDefaultFeedRatesAreShownAndStored)
     EXPECT_EQ(form.text(DefaultPlungeRate), "30");
     form.setText(DefaultCutRate, "150");
     form.setText(DefaultPlungeRate, "40");
-    effectiveCutFeed = kUnsetCount;
     ASSERT_EQ(leaving(), "");
-    EXPECT_EQ(effectiveCutFeed, 150) << "a job without a material rate cuts at the default";
+    EXPECT_EQ(feedRatesOf(MaterialRecord{}, gs).cut, 150) << "a material without rates cuts at the default";
     resetSettings();
     homeDir = home.path();
     ASSERT_TRUE(ReadIniFile(messages));

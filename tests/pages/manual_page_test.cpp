@@ -4,7 +4,7 @@
 #include "pages/shown_page.h"
 #include "settings/files.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
+#include "setupfile/load_state.h"
 #include "support/page_fixture.h"
 
 #include <gtest/gtest.h>
@@ -119,7 +119,7 @@ TEST_F(ManualPageTest, RunWritesTheProgramThenTheJobList)
     messages.clear();
     page.runManual();
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
-    EXPECT_EQ(filename, "ManualPost.tap");
+    EXPECT_EQ(form.text(CurrentTapFile), home.file("ManualPost.tap"));
     EXPECT_TRUE(home.exists("ManualPost.tap"));
     EXPECT_EQ(home.read("jobs.tap"), "L203 \"" + joinPath(home.path(), "ManualPost.tap") + "\"");
     EXPECT_EQ(window.minimized, 1);
@@ -152,7 +152,8 @@ TEST_F(ManualPageTest, SaveThenLoadBringsTheWholeJobBack)
     railJob.materialName = "RAIL 2X6";
     page.onClearClicked();
     EXPECT_TRUE(rows().empty());
-    EXPECT_TRUE(isUnset(postJob.side[0].holeCount) && railJob.materialName.empty()) << "Clear resets the patterns";
+    EXPECT_EQ(postJob.side[0].holeCount, 5) << "Clear leaves the other pages' jobs alone";
+    EXPECT_EQ(railJob.materialName, "RAIL 2X6");
     dialogs.openAnswer = home.file("Gate.tap");
     page.onLoadClicked();
     ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
@@ -173,10 +174,10 @@ TEST_F(ManualPageTest, FilesOfOtherPagesAreHandedOver)
     dialogs.openAnswer = home.file("Post.tap");
     page.onLoadClicked();
     EXPECT_EQ(window.pagesShown, std::vector<PageId>{PageId::Posts});
-    EXPECT_TRUE(loadPending);
+    EXPECT_TRUE(pendingLoad);
     EXPECT_TRUE(rows().empty()) << "the Manual page is cleared";
 
-    loadPending = false;
+    pendingLoad.reset();
     window.pagesShown.clear();
     MemoryForm postsForm;
     CAutomatic other(postsForm, messages, dialogs, window);
@@ -185,7 +186,7 @@ TEST_F(ManualPageTest, FilesOfOtherPagesAreHandedOver)
     other.onLoadClicked();
     EXPECT_EQ(window.pagesShown, std::vector<PageId>{PageId::Manual});
     show();
-    EXPECT_FALSE(loadPending);
+    EXPECT_FALSE(pendingLoad);
     EXPECT_EQ(rows(), std::vector<std::string>{"#1 : RAIL 4X1.5 : 6.000 : None"});
 }
 

@@ -7,7 +7,7 @@
 #include "settings/files.h"
 #include "settings/library_files.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
+#include "setupfile/load_state.h"
 #include "support/page_fixture.h"
 #include "support/small_file_system.h"
 
@@ -61,8 +61,10 @@ protected:
     }
     std::string expectedProgram(int display = 1)
     {
+        RunContext run = page.flow().runContext();
+        run.display = display;
         ProgramOutput out;
-        writePostProgramTo(out, postJob, display);
+        writePostProgramTo(out, postJob, run);
         return out.bytes();
     }
 
@@ -95,11 +97,11 @@ TEST_F(PostsPageTest, FirstShowStartsClearWithTheLibrariesListed)
 TEST_F(PostsPageTest, MaterialBringsItsFeedRatesOrTheSettings)
 {
     pick(MaterialList, "Cedar");
-    EXPECT_EQ(effectiveCutFeed, 150);
-    EXPECT_EQ(effectivePlungeFeed, 45);
+    EXPECT_EQ(page.flow().feeds().cut, 150);
+    EXPECT_EQ(page.flow().feeds().plunge, 45);
     pick(MaterialList, "VINYL");
-    EXPECT_EQ(effectiveCutFeed, 120);
-    EXPECT_EQ(effectivePlungeFeed, 30);
+    EXPECT_EQ(page.flow().feeds().cut, 120);
+    EXPECT_EQ(page.flow().feeds().plunge, 30);
     EXPECT_EQ(postJob.material.length, 72);
 }
 
@@ -250,7 +252,6 @@ TEST_F(PostsPageTest, CollectingTheJobNamesTheFirstMissingField)
     messages.clear();
     EXPECT_TRUE(page.collectPostJob());
     EXPECT_EQ(postJob.side[0].spacing, -1);
-    EXPECT_EQ(totalPosts, 24);
 
     form.setText(MaterialList, "oak");
     EXPECT_FALSE(page.collectPostJob()) << "a typed name that no material begins with";
@@ -264,7 +265,7 @@ TEST_F(PostsPageTest, RunWritesTheProgramThenTheJobList)
     layOutExample();
     page.onRunClicked();
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
-    EXPECT_EQ(filename, "Post.tap");
+    EXPECT_EQ(form.text(CurrentTapFile), home.file("Post.tap")) << "Current Tap File shows the file Run wrote";
     EXPECT_EQ(home.read("Post.tap"), expectedProgram());
     EXPECT_EQ(home.read("jobs.tap"), "L203 \"" + joinPath(home.path(), "Post.tap") + "\"");
     EXPECT_EQ(window.minimized, 1);
@@ -384,7 +385,8 @@ TEST_F(PostsPageTest, SaveThenLoadGivesTheSamePage)
     page.onClearClicked();
     form.setChecked(CutBothSides, true);
     page.onCutBothSidesClicked();
-    effectiveCutFeed = effectivePlungeFeed = 1;
+    pick(MaterialList, "Cedar"); // other feed rates, which Load replaces with those recorded
+    form.setText(TotalPosts, "6");
     dialogs.openAnswer = home.file("Gate.tap");
     page.onLoadClicked();
     ASSERT_TRUE(messages.entries().empty()) << messages.texts().front();
@@ -396,8 +398,8 @@ TEST_F(PostsPageTest, SaveThenLoadGivesTheSamePage)
     EXPECT_EQ(form.text(onSide(Spacing, 1)), "4.000");
     EXPECT_EQ(form.text(OffsetAmount), "0.375");
     EXPECT_TRUE(form.checked(Alternate));
-    EXPECT_EQ(form.text(TotalPosts), "0");
-    EXPECT_EQ(effectiveCutFeed, 120) << "the feed rates the header recorded";
+    EXPECT_EQ(form.text(TotalPosts), "6") << "Load leaves Total Number of Posts to Cut as it was";
+    EXPECT_EQ(page.flow().feeds().cut, 120) << "the feed rates the header recorded";
     EXPECT_EQ(form.text(CurrentTapFile), joinPath(home.path(), "Gate.tap"));
 
     // Saved again, the program cuts the same holes; only side 2's unused amount, unset before,
@@ -494,13 +496,13 @@ TEST_F(PostsPageTest, LoadOfOtherFiles)
     dialogs.openAnswer = home.file("Manual.tap");
     layOutExample();
     page.onLoadClicked();
-    EXPECT_TRUE(loadPending);
+    EXPECT_TRUE(pendingLoad);
     EXPECT_EQ(window.pagesShown, std::vector<PageId>{PageId::Manual});
     EXPECT_EQ(form.text(Distance), "") << "the Posts page is cleared";
     messages.clear();
     show();
-    EXPECT_FALSE(loadPending) << "a file handed to another page is not read as a Posts file";
-    EXPECT_EQ(form.text(CurrentTapFile), "");
+    EXPECT_FALSE(pendingLoad) << "a file handed to another page is not read as a Posts file";
+    EXPECT_EQ(form.text(CurrentTapFile), home.file("Post.tap"));
 
     messages.clear();
     home.write("Bad.tap", "[screen=Post\n[bogus=1\n");
@@ -533,9 +535,9 @@ TEST_F(PostsPageTest, PendingLoadIsTakenWhenShown)
     dialogs.saveAnswer = home.file("Post2.tap");
     page.onSaveClicked();
     page.onLeft();
-    loadPending = true;
+    pendingLoad = home.file("Post2.tap");
     show();
-    EXPECT_FALSE(loadPending);
+    EXPECT_FALSE(pendingLoad);
     EXPECT_EQ(form.text(CurrentTapFile), joinPath(home.path(), "Post2.tap"));
     EXPECT_EQ(form.text(Distance), "6.000");
 }

@@ -2,12 +2,11 @@
 
 #include "pages/c_automatic.h"
 
-#include "gcode/hole_routine.h"
 #include "pages/shown_page.h"
 #include "settings/files.h"
 #include "settings/library_files.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
+#include "setupfile/load_state.h"
 #include "support/page_fixture.h"
 
 #include <gtest/gtest.h>
@@ -99,8 +98,8 @@ TEST_F(RailsPageTest, TheSlopeStretchesTheHoles)
     page.onRiseCommitted();
     form.setText(kRailFields[0].run, "4");
     page.onRunCommitted();
-    EXPECT_FLOAT_EQ(railHoleFactor, 1.25f);
-    EXPECT_FLOAT_EQ(railHoleExtra, 1.5f);
+    EXPECT_FLOAT_EQ(page.flow().runContext().slope.factor, 1.25f);
+    EXPECT_FLOAT_EQ(page.flow().runContext().slope.extra, 1.5f);
     layOut();
     // Stretched, 6.5-inch holes 2.5 apart: four fit after 4 (4 + 4 x 6.5 + 3 x 2.5 = 37.5).
     EXPECT_EQ(form.text(kSides[0].holes), "4");
@@ -145,11 +144,10 @@ TEST_F(RailsPageTest, BothSidesStartAsSideOneAndComeBackAsSaved)
     EXPECT_EQ(form.text(kSides[0].distance), "4.000");
 
     messages.clear();
-    form.setText(CurrentTapFile, "");
     page.runRails();
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
-    EXPECT_TRUE(home.exists("Rail.tap"));
-    EXPECT_TRUE(home.exists("jobs.tap"));
+    EXPECT_FALSE(home.exists("Rail.tap")) << "Run writes the file loaded on the page";
+    EXPECT_EQ(home.read("jobs.tap"), "L203 \"" + home.file("Rails.tap") + "\"");
 }
 
 // A Rails file handed over by the Posts page is laid out once: the Rise handler's message, here

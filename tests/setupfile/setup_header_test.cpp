@@ -1,11 +1,9 @@
 #include "setupfile/setup_reader.h"
 #include "setupfile/setup_writer.h"
 
-#include "platform/scripted_file_dialogs.h"
 #include "settings/files.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
-#include "setupfile/tap_file_dialogs.h"
+#include "setupfile/load_state.h"
 #include "support/gcode_fixture.h"
 #include "support/golden.h"
 
@@ -26,17 +24,20 @@ protected:
         gs.cutstyle = 1;
         gs.maxdepth = 1.5f;
         gs.autozoom = 1;
-        effectiveCutFeed = 150;
-        effectivePlungeFeed = 40;
-        filename = "Job.tap";
     }
 
-    // Writes the text as the current tap file and reads its header back.
+    // Writes the text as a tap file and reads its header back over the shop's settings.
     bool readBack(const std::string& text)
     {
-        home.write(filename, text);
-        return readSetupHeader(messages);
+        home.write("Job.tap", text);
+        const Settings shop = gs;
+        const bool read = readSetupHeader(home.file("Job.tap"), gs, header, messages);
+        EXPECT_EQ(gs.clearance, shop.clearance) << "the shop's settings stay as they were";
+        EXPECT_EQ(gs.headchars, shop.headchars);
+        return read;
     }
+
+    LoadedHeader header;
 
     static PostJob postJobToRecord()
     {
@@ -54,10 +55,18 @@ protected:
 // Above the largest float.
 const std::string kBeyondFloat = "1" + std::string(39, '0');
 
+// The machine of the fixture with the feed rates 150 and 40.
+RunContext run(int display)
+{
+    RunContext context = shopRun(display);
+    context.feeds = {150, 40};
+    return context;
+}
+
 std::string postHeader(const PostJob& job, int display)
 {
     ProgramOutput out;
-    writePostSetup(out, job, display);
+    writePostSetup(out, job, run(display));
     return out.bytes();
 }
 
@@ -78,8 +87,9 @@ TEST_F(SetupHeaderTest, PostHeaderLines)
         "[config2=b\"1/2 upcut\" o0 c1 r1",
         "[post= d6.500 s2.250 h3 o1 a0.375 l1 c2",
     };
+    gs.repeat = 0;
     EXPECT_EQ(linesOf(postHeader(postJobToRecord(), 0)), expected);
-    EXPECT_EQ(gs.repeat, 1) << "the several-posts flag follows the posts cut at once";
+    EXPECT_EQ(gs.repeat, 0) << "the several-posts flag follows the posts cut at once, and writing changes no setting";
 }
 
 TEST_F(SetupHeaderTest, UnsetPatternItemsAreLeftOut)
@@ -95,33 +105,34 @@ TEST_F(SetupHeaderTest, UnsetPatternItemsAreLeftOut)
 
 TEST_F(SetupHeaderTest, PostHeaderReadsBackIntoSettingsJobAndHoldingFields)
 {
-    const std::string header = postHeader(postJobToRecord(), 0) + "G90\r\n[Next Post]\r\nG1 X1.000 \r\n";
+    const std::string written = postHeader(postJobToRecord(), 0) + "G90\r\n[Next Post]\r\nG1 X1.000 \r\n";
     resetSettings();
     resetJobs();
     homeDir = home.path();
     gs.path = home.path();
-    ASSERT_TRUE(readBack(header));
+    ASSERT_TRUE(readBack(written));
     EXPECT_TRUE(messages.entries().empty());
+    const Settings& read = header.settings;
 
-    EXPECT_FLOAT_EQ(gs.clearance, 0.5f);
-    EXPECT_FLOAT_EQ(gs.depth, 0.75f);
-    EXPECT_EQ(gs.heads, 2);
-    EXPECT_EQ(gs.headchars, "ZW");
-    EXPECT_FLOAT_EQ(gs.spos[0], 10);
-    EXPECT_FLOAT_EQ(gs.startpos.y, 40);
-    EXPECT_EQ(gs.autozoom, 1);
-    EXPECT_EQ(gs.cutatonce, 4);
-    EXPECT_EQ(effectiveCutFeed, 150);
-    EXPECT_EQ(effectivePlungeFeed, 40);
-    EXPECT_FLOAT_EQ(gs.leadin, 0.25f);
-    EXPECT_FLOAT_EQ(gs.exit, 0.125f);
-    EXPECT_EQ(gs.start, 1);
-    EXPECT_EQ(gs.direction, 1);
-    EXPECT_FLOAT_EQ(gs.spare[0], kUnsetLength);
-    EXPECT_EQ(gs.bitname, "1/2 UPCUT");
-    EXPECT_EQ(gs.cutstyle, 1);
-    EXPECT_EQ(sharedOverlay, 0);
-    EXPECT_EQ(sharedSides, 2);
+    EXPECT_FLOAT_EQ(read.clearance, 0.5f);
+    EXPECT_FLOAT_EQ(read.depth, 0.75f);
+    EXPECT_EQ(read.heads, 2);
+    EXPECT_EQ(read.headchars, "ZW");
+    EXPECT_FLOAT_EQ(read.spos[0], 10);
+    EXPECT_FLOAT_EQ(read.startpos.y, 40);
+    EXPECT_EQ(read.autozoom, 1);
+    EXPECT_EQ(read.cutatonce, 4);
+    EXPECT_EQ(header.feeds.cut, 150);
+    EXPECT_EQ(header.feeds.plunge, 40);
+    EXPECT_FLOAT_EQ(read.leadin, 0.25f);
+    EXPECT_FLOAT_EQ(read.exit, 0.125f);
+    EXPECT_EQ(read.start, 1);
+    EXPECT_EQ(read.direction, 1);
+    EXPECT_FLOAT_EQ(read.spare[0], kUnsetLength);
+    EXPECT_EQ(read.bitname, "1/2 UPCUT");
+    EXPECT_EQ(read.cutstyle, 1);
+    EXPECT_EQ(header.display, 0);
+    EXPECT_EQ(header.sides, 2);
 
     EXPECT_EQ(holding.materialName, "VINYL 5X5");
     EXPECT_EQ(holding.side1HoleName, "RAIL 4X1.5");
@@ -151,7 +162,7 @@ TEST_F(SetupHeaderTest, ManualHeaderAndPreambleRoundTrip)
     job.placedHoles[0][2] = {HoleRecord{"Rail B", 3, 1.5f, 0.5f, 0}, kUnsetLength, -0.5f};
     job.placedHoles[1][999] = {HoleRecord{"Rail A", 4, 1.5f, 0.5f, 0}, 10, 0};
     ProgramOutput out;
-    writeManualSetup(out, job, 1);
+    writeManualSetup(out, job, run(1));
     expectMatchesGolden("headers/manual.tap", out.bytes());
     const auto lines = linesOf(out.bytes());
     EXPECT_EQ(lines[3], "[config=n\"Cedar 4x4\" c0.500 d0.750 v2 a\"zw\" x10.000 y40.000 z1");
@@ -168,8 +179,8 @@ TEST_F(SetupHeaderTest, ManualHeaderAndPreambleRoundTrip)
     ASSERT_TRUE(readBack(out.bytes()));
     EXPECT_EQ(holding.materialName, "CEDAR 4X4");
     EXPECT_EQ(holding.manualOffsetOn, (std::array<int, 2>{1, 0}));
-    EXPECT_EQ(sharedSides, 2);
-    EXPECT_EQ(sharedOverlay, 1);
+    EXPECT_EQ(header.sides, 2);
+    EXPECT_EQ(header.display, 1);
     EXPECT_EQ(holding.manualHoles[0][0].name, "RAIL A");
     EXPECT_FLOAT_EQ(holding.manualHoles[0][0].spacing, 6);
     EXPECT_FLOAT_EQ(holding.manualHoles[0][2].offset, -0.5f);
@@ -192,7 +203,7 @@ TEST_F(SetupHeaderTest, RailHeaderLeavesOutUnsetItemsAndReadsBack)
     gs.railoffset = kUnsetLength;
     gs.endpos.y = kUnsetLength;
     ProgramOutput out;
-    writeRailSetup(out, job, 0);
+    writeRailSetup(out, job, run(0));
     const auto lines = linesOf(out.bytes());
     EXPECT_EQ(lines[5], "[config=c0.500 d0.750 v2 a\"zw\" x10.000 y40.000 z1");
     EXPECT_EQ(lines[6], "[config1= n4 f150 p40 l0.250 e0.125 x0.000 h1 s1");
@@ -229,19 +240,18 @@ TEST_F(SetupHeaderTest, ScreenRecognition)
         {"[screen=Post", PageId::Posts},
     };
     for (const Case& c : cases) {
-        home.write(filename, c.text);
+        home.write("Job.tap", c.text);
         PageId screen = PageId::Configurations;
-        ASSERT_TRUE(readCurrentTapFileScreen(screen));
+        ASSERT_TRUE(readTapFileScreen(home.file("Job.tap"), screen));
         EXPECT_EQ(screen, c.screen) << c.text;
     }
-    filename = "missing.tap";
     PageId screen = PageId::None;
-    EXPECT_FALSE(readCurrentTapFileScreen(screen));
+    EXPECT_FALSE(readTapFileScreen(home.file("missing.tap"), screen));
 }
 
 TEST_F(SetupHeaderTest, LinesTheFormDoesNotAcceptStopTheRead)
 {
-    const std::string error = "Error reading " + joinPath(gs.path, filename);
+    const std::string error = "Error reading " + home.file("Job.tap");
     const std::string texts[] = {"[screen=Post\n[side0hole1=h\"A\"\n", "[screen=Post\n[screen=Post\n",
                                  "[screen=Manual\n[side0hole1001=h\"A\"\n", "[screen=Manual\n[side0hole01=h\"A\"\n",
                                  "[screen=Rail\n[config =c1\n", "[screen=Manual\n[materialname=n\"A\"\n",
@@ -259,9 +269,9 @@ TEST_F(SetupHeaderTest, LinesTheFormDoesNotAcceptStopTheRead)
 TEST_F(SetupHeaderTest, ValuesStoredBeforeABadLineStay)
 {
     EXPECT_FALSE(readBack("[screen=Post\n[config=c2.5\n[bogus=1\n[config=c9\n"));
-    EXPECT_FLOAT_EQ(gs.clearance, 2.5f);
+    EXPECT_FLOAT_EQ(header.settings.clearance, 2.5f);
     EXPECT_FALSE(readBack("[screen=Post\n[config=c9 d" + kBeyondFloat + "\n"));
-    EXPECT_FLOAT_EQ(gs.clearance, 2.5f) << "a line too large for a float stores none of its items";
+    EXPECT_FLOAT_EQ(header.settings.clearance, 0.5f) << "a line too large for a float stores none of its items";
 }
 
 // A header edited by hand with more decimals than the writer records: Save after Load then cuts
@@ -269,26 +279,26 @@ TEST_F(SetupHeaderTest, ValuesStoredBeforeABadLineStay)
 TEST_F(SetupHeaderTest, LengthsAreTakenAtTheThreeDecimalsAHeaderRecords)
 {
     ASSERT_TRUE(readBack("[screen=Rail\n[config1=e0.1225 l0.0004\n[config=c-2.3456 d100000000\n"));
-    EXPECT_EQ(gs.exit, 0.123f);
-    EXPECT_EQ(gs.leadin, 0.0f);
-    EXPECT_EQ(gs.clearance, -2.346f);
-    EXPECT_EQ(gs.depth, 100000000.0f);
+    EXPECT_EQ(header.settings.exit, 0.123f);
+    EXPECT_EQ(header.settings.leadin, 0.0f);
+    EXPECT_EQ(header.settings.clearance, -2.346f);
+    EXPECT_EQ(header.settings.depth, 100000000.0f);
 }
 
 TEST_F(SetupHeaderTest, ItemParsingQuirks)
 {
     ASSERT_TRUE(readBack("[screen=Rail\n[config1=n3 h0\n"));
-    EXPECT_EQ(gs.cutatonce, 3);
-    EXPECT_EQ(gs.start, 0);
-    EXPECT_FLOAT_EQ(gs.leadin, 0.25f) << "absent items leave their settings";
+    EXPECT_EQ(header.settings.cutatonce, 3);
+    EXPECT_EQ(header.settings.start, 0);
+    EXPECT_FLOAT_EQ(header.settings.leadin, 0.25f) << "absent items leave their settings";
 
     ASSERT_TRUE(readBack("[screen=Post\n[config1=l1.5e3\n[materialname=n\"NEVER CLOSED\n"));
-    EXPECT_FLOAT_EQ(gs.leadin, 1.5f);
-    EXPECT_FLOAT_EQ(gs.exit, 3) << "the e of an exponent is read as the exit radius";
+    EXPECT_FLOAT_EQ(header.settings.leadin, 1.5f);
+    EXPECT_FLOAT_EQ(header.settings.exit, 3) << "the e of an exponent is read as the exit radius";
     EXPECT_EQ(holding.materialName, "NEVER CLOSED");
 
     ASSERT_TRUE(readBack("[screen=Post\n[config=c1 q5 d9\n"));
-    EXPECT_FLOAT_EQ(gs.depth, 0.75f) << "an unlisted letter ends the line's parsing";
+    EXPECT_FLOAT_EQ(header.settings.depth, 0.75f) << "an unlisted letter ends the line's parsing";
 }
 
 TEST_F(SetupHeaderTest, AnyBytesAreTakenSafely)
@@ -300,7 +310,7 @@ TEST_F(SetupHeaderTest, AnyBytesAreTakenSafely)
     EXPECT_TRUE(readBack(longLine)) << "the rest of a long line is skipped";
     EXPECT_TRUE(readBack("[screen=Post\r[config=c2.5\r" + std::string(16 << 20, 'x')))
         << "a lone CR ends a line, and a long line without an end is read at once";
-    EXPECT_EQ(gs.clearance, 2.5f);
+    EXPECT_EQ(header.settings.clearance, 2.5f);
     const std::string tail = "[screen=Post\n[materialname=n\"" + std::string(300, 'M') + "[bogus=1\n";
     EXPECT_TRUE(readBack(tail)) << "a long line's tail is not read as a line of its own";
 
@@ -313,23 +323,6 @@ TEST_F(SetupHeaderTest, AnyBytesAreTakenSafely)
 
 TEST_F(SetupHeaderTest, FilesWithoutTheHeaderMessage)
 {
-    filename = "missing.tap";
-    EXPECT_FALSE(readSetupHeader(messages));
+    EXPECT_FALSE(readSetupHeader(home.file("missing.tap"), gs, header, messages));
     EXPECT_TRUE(messages.entries().empty()) << "a file that cannot be opened gives no message";
-}
-
-TEST_F(SetupHeaderTest, DialogsSetTheCurrentTapFile)
-{
-    ScriptedFileDialogs dialogs;
-    gs.path = "/start";
-    EXPECT_FALSE(askOpenTapFile(dialogs));
-    EXPECT_EQ(dialogs.lastFolder, "/start");
-    EXPECT_EQ(filename, "Job.tap");
-
-    const std::string chosen = joinPath(joinPath("/shop", "jobs"), "Gate.tap");
-    dialogs.saveAnswer = chosen;
-    EXPECT_TRUE(askSaveTapFile(dialogs));
-    EXPECT_EQ(gs.path, joinPath("/shop", "jobs"));
-    EXPECT_EQ(filename, "Gate.tap");
-    EXPECT_EQ(currentTapFilePath(), chosen);
 }

@@ -1,9 +1,7 @@
 #include "support/gcode_fixture.h"
 
-#include "gcode/hole_routine.h"
 #include "settings/library_files.h"
 #include "settings/settings.h"
-#include "setupfile/current_tap_file.h"
 
 #include <algorithm>
 
@@ -16,8 +14,6 @@ void useExampleMachine()
     gs.toolnumber.clear();
     gs.cutfeed = 120;
     gs.plungefeed = 30;
-    effectiveCutFeed = 120;
-    effectivePlungeFeed = 30;
     gs.alignment = 2;
     gs.spos = {10, 22, 34, 46, 58, 70, 82, 94, 106, 118, 130, 142};
     gs.startpos.y = 40;
@@ -36,7 +32,17 @@ void useExampleMachine()
     gs.spare[0] = kUnsetLength;
     gs.path = homeDir;
     gs.autopath = homeDir;
-    filename = "Post.tap";
+}
+
+RunContext shopRun(int display, RailSlope slope)
+{
+    RunContext run;
+    run.settings = gs;
+    run.slope = slope;
+    run.feeds = {gs.cutfeed, gs.plungefeed};
+    run.display = display;
+    run.programFolder = gs.path;
+    return run;
 }
 
 void useTwoHeadMachine()

@@ -1,16 +1,15 @@
 #include "gcode/output/job_records.h"
 
+#include "gcode/output/run_context.h"
+
 PostJob postJob;
 ManualJob manualJob;
 RailJob railJob;
-int totalPosts = 0;
-int effectiveCutFeed = 0;
-int effectivePlungeFeed = 0;
 
-void takeMaterialFeeds(const MaterialRecord& material)
+FeedRates feedRatesOf(const MaterialRecord& material, const Settings& settings)
 {
-    effectiveCutFeed = material.cutrate != 0 ? material.cutrate : gs.cutfeed;
-    effectivePlungeFeed = material.plungerate != 0 ? material.plungerate : gs.plungefeed;
+    return {material.cutrate != 0 ? material.cutrate : settings.cutfeed,
+            material.plungerate != 0 ? material.plungerate : settings.plungefeed};
 }
 
 void resetJobs()
@@ -18,7 +17,4 @@ void resetJobs()
     postJob = PostJob{};
     manualJob = ManualJob{};
     railJob = RailJob{};
-    totalPosts = 0;
-    effectiveCutFeed = 0;
-    effectivePlungeFeed = 0;
 }

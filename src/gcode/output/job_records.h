@@ -33,7 +33,12 @@ struct PatternJob {
     std::array<std::string, 2> holeName;
 
     float& offsetAmount(int sideIndex) { return sideIndex == 0 ? gs.*Side1Amount : side[1].offsetAmount; }
-    float offsetAmount(int sideIndex) const { return sideIndex == 0 ? gs.*Side1Amount : side[1].offsetAmount; }
+    float offsetAmount(int sideIndex) const { return offsetAmount(sideIndex, gs); }
+    // The amount with side 1's taken from the settings a program is composed with.
+    float offsetAmount(int sideIndex, const Settings& settings) const
+    {
+        return sideIndex == 0 ? settings.*Side1Amount : side[1].offsetAmount;
+    }
 };
 
 // The Posts page's job; side 1's offset amount is gs.autopostoffset.
@@ -77,13 +82,5 @@ struct ManualJob {
 extern PostJob postJob;
 extern ManualJob manualJob;
 extern RailJob railJob;
-// Total Number of Posts to Cut of the page whose Run last collected its job (job list only).
-extern int totalPosts;
-// The selected material's feed rates, or the settings' when the material has 0.
-extern int effectiveCutFeed;
-extern int effectivePlungeFeed;
-
-// Takes a material's feed rates, falling back to gs.cutfeed and gs.plungefeed for 0.
-void takeMaterialFeeds(const MaterialRecord& material);
 
 void resetJobs();

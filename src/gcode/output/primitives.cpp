@@ -1,7 +1,7 @@
 #include "gcode/output/primitives.h"
 
-#include "settings/settings.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -26,26 +26,26 @@ void motion(ProgramOutput& out, std::string_view code, float x, float y, float z
     out.endLine();
 }
 
-// The character of head 1 to gs.heads; the settings check makes sure every head has one.
-void forEachHead(const auto& write)
+// The character of head 1 to settings.heads; the settings check makes sure every head has one.
+void forEachHead(const Settings& settings, const auto& write)
 {
-    for (int head = 1; head <= gs.heads && head <= static_cast<int>(gs.headchars.size()); ++head)
-        write(gs.headchars[head - 1]);
+    for (int head = 1; head <= settings.heads && head <= static_cast<int>(settings.headchars.size()); ++head)
+        write(settings.headchars[static_cast<size_t>(head - 1)]);
 }
 
 // Numbered heads: the M-code followed by " C<character>" for each head.
-void numberedHeadsLine(ProgramOutput& out, std::string_view code)
+void numberedHeadsLine(ProgramOutput& out, const Settings& settings, std::string_view code)
 {
     out.text(code);
-    forEachHead([&](char c) { out.characterWord(" C", c); });
+    forEachHead(settings, [&](char c) { out.characterWord(" C", c); });
     out.endLine();
 }
 
 // Lettered heads: the code followed by " <character><value>" for each head.
-void letteredHeadsLine(ProgramOutput& out, std::string_view code, float value)
+void letteredHeadsLine(ProgramOutput& out, const Settings& settings, std::string_view code, float value)
 {
     out.text(code);
-    forEachHead([&](char c) {
+    forEachHead(settings, [&](char c) {
         const char prefix[2] = {' ', c};
         out.lengthWord(std::string_view(prefix, 2), value);
     });
@@ -79,44 +79,44 @@ void writeArc(ProgramOutput& out, float x, float y, float i, float j)
     out.endLine();
 }
 
-bool headsAreLettered()
+bool headsAreLettered(const Settings& settings)
 {
-    if (gs.headchars.empty())
+    if (settings.headchars.empty())
         return false;
-    const char c = gs.headchars[0];
+    const char c = settings.headchars[0];
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
 }
 
-void writeHeadsHome(ProgramOutput& out)
+void writeHeadsHome(ProgramOutput& out, const Settings& settings)
 {
-    if (headsAreLettered())
+    if (headsAreLettered(settings))
         out.text("G53\n");
     else
-        numberedHeadsLine(out, "M12");
+        numberedHeadsLine(out, settings, "M12");
 }
 
-void writeHeadsToClearance(ProgramOutput& out)
+void writeHeadsToClearance(ProgramOutput& out, const Settings& settings)
 {
-    if (headsAreLettered())
-        letteredHeadsLine(out, "G0", gs.clearance);
+    if (headsAreLettered(settings))
+        letteredHeadsLine(out, settings, "G0", settings.clearance);
     else
-        numberedHeadsLine(out, "M12");
+        numberedHeadsLine(out, settings, "M12");
 }
 
-void writeHeadsToDepth(ProgramOutput& out, float depth)
+void writeHeadsToDepth(ProgramOutput& out, const Settings& settings, float depth)
 {
-    if (headsAreLettered())
-        letteredHeadsLine(out, "G1", -depth);
+    if (headsAreLettered(settings))
+        letteredHeadsLine(out, settings, "G1", -depth);
     else
-        numberedHeadsLine(out, "M11");
+        numberedHeadsLine(out, settings, "M11");
 }
 
-void writeSpindleCommands(ProgramOutput& out, Spindle state)
+void writeSpindleCommands(ProgramOutput& out, const Settings& settings, Spindle state)
 {
-    const auto command = [state](int head) -> const std::string& {
-        return state == Spindle::On ? gs.headOn(head) : gs.headOff(head);
+    const auto command = [&](int head) -> const std::string& {
+        return state == Spindle::On ? settings.headOn(head) : settings.headOff(head);
     };
-    const int heads = std::min(gs.heads, kMaxHeads);
+    const int heads = std::min(settings.heads, kMaxHeads);
     bool allSame = true;
     for (int head = 1; head <= heads && allSame; ++head)
         allSame = command(head) == command(1);

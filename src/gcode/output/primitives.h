@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gcode/output/program_output.h"
+#include "settings/settings.h"
 
 // The words and lines of the controller's dialect. Every program, job list and setup header is
 // written through these.
@@ -17,12 +18,12 @@ void writeFeed(ProgramOutput& out, float x, float y, float z);
 void writeArc(ProgramOutput& out, float x, float y, float i, float j);
 
 // The heads are lettered axes when the first head character is a letter, otherwise numbered
-// heads driven by M-codes.
-bool headsAreLettered();
-void writeHeadsHome(ProgramOutput& out);
-void writeHeadsToClearance(ProgramOutput& out);
-void writeHeadsToDepth(ProgramOutput& out, float depth);
+// heads driven by M-codes. The head lines name heads 1 to settings.heads.
+bool headsAreLettered(const Settings& settings);
+void writeHeadsHome(ProgramOutput& out, const Settings& settings);
+void writeHeadsToClearance(ProgramOutput& out, const Settings& settings);
+void writeHeadsToDepth(ProgramOutput& out, const Settings& settings, float depth);
 enum class Spindle { On, Off };
-void writeSpindleCommands(ProgramOutput& out, Spindle state);
+void writeSpindleCommands(ProgramOutput& out, const Settings& settings, Spindle state);
 
 float absValue(float value);

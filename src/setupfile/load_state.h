@@ -4,30 +4,18 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-class Messages;
-class ProgramOutput;
-
-// The current tap file is the folder gs.path with this file name.
-extern std::string filename;
-// "<gs.path><separator><filename>": the file that Run and Save write and Load reads.
-std::string currentTapFilePath();
-// Writes a finished program to the current tap file; a written one is told to the listener.
-bool saveToCurrentTapFile(const ProgramOutput& out, Messages& messages);
-
-// Hears of the current tap file's full path each time a program is written to it or a setup
-// header is read from it (the window's list of recent programs); nothing listens by default.
+// Hears of each program file a page wrote or read a setup header from, by its full path (the
+// window's list of recent programs); nothing listens by default.
 using TapFileListener = std::function<void(const std::string& path)>;
 void setTapFileListener(TapFileListener listener);
-void tapFileUsed();
+void tapFileUsed(const std::string& path);
 
-// Values shared by the cutting pages: the sides choice (1 one side, 2 both sides), the display
-// choice (1 overlay, 0 apart), and the flag a Load sets when it found another page's file.
-extern int sharedSides;
-extern int sharedOverlay;
-extern bool loadPending;
+// The file a Load on one page found to be another page's: that page takes it when it is shown.
+extern std::optional<std::string> pendingLoad;
 
 // What the last setup header read left for the page that takes it.
 struct HoldingFields {
