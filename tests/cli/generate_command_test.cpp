@@ -149,6 +149,27 @@ TEST_F(GenerateCommandTest, RegeneratesWithTheBitTheHeaderNames)
     }
 }
 
+// A program of another machine is regenerated on the settings its header records, each
+// difference told as a note; --shop-settings brings it to this shop's machine instead.
+TEST_F(GenerateCommandTest, ShopSettingsBringAProgramToThisMachine)
+{
+    gs.heads = 1;
+    gs.headchars = "Z";
+    ASSERT_TRUE(WriteIniFile(messages));
+    EXPECT_EQ(generate("generate source.tap --out target.tap"), 0) << errors();
+    EXPECT_EQ(errors(), "note: Number of Heads: 2 in the program, 1 in this shop; the program's is used.\n"
+                        "note: Vertical Axis Characters: ZW in the program, Z in this shop; the program's is used.\n");
+    EXPECT_TRUE(home.read("target.tap") == readGolden("cli/regenerated-post.tap"));
+
+    EXPECT_EQ(generate("generate source.tap --out target.tap --shop-settings"), 0) << errors();
+    EXPECT_EQ(errors(), "note: Number of Heads: 2 in the program, 1 in this shop; this shop's is used.\n"
+                        "note: Vertical Axis Characters: ZW in the program, Z in this shop; this shop's is used.\n");
+    const std::string target = home.read("target.tap");
+    EXPECT_NE(target.find("v1 a\"Z\""), std::string::npos);
+    EXPECT_NE(target.find("\r\nG0 Z0.500\r\n"), std::string::npos);
+    EXPECT_EQ(target.find(" W"), std::string::npos);
+}
+
 TEST_F(GenerateCommandTest, UsesTheSettingsOfTheHomeFolder)
 {
     const std::string elsewhere = home.file("elsewhere");

@@ -83,6 +83,49 @@ TEST_F(MainMenuTest, RunChecksTheFieldBeingLeftFirstAndIsOffOnConfigurations)
     EXPECT_FALSE(window.mainMenu().recentMenu()->menuAction()->isEnabled());
 }
 
+// Run shows the file it wrote in Current Tap File; Ctrl+Z brings back a cleared page, and Edit's
+// entry names what it undoes.
+TEST_F(MainMenuTest, RunShowsItsFileAndUndoBringsBackAClearedPage)
+{
+    useExampleMachine();
+    MainWindow window("", PageId::Posts, QIcon(), messages);
+    PostsPage posts(window);
+    ASSERT_TRUE(showActive(window));
+    QtForm& form = posts.form();
+    form.selectByPrefix(posts::MaterialList, "VINYL");
+    posts.logic().onMaterialSelected();
+    form.selectByPrefix(posts::HoleList, "RAIL 4");
+    posts.logic().onHoleSelected();
+    for (const auto& [field, text] : {std::pair{posts::Distance, "6"}, {posts::Spacing, "2"}, {posts::Holes, "1"}})
+        form.setText(field, text);
+    posts.logic().onDistanceCommitted(0);
+    posts.logic().onSpacingCommitted(0);
+    posts.logic().onHolesCommitted(0);
+    window.mainMenu().fileAction(FileAction::Run)->trigger();
+    settle();
+    ASSERT_TRUE(messages.texts().empty()) << messages.texts().front();
+    EXPECT_EQ(form.text(posts::CurrentTapFile), home.file("Post.tap"));
+    EXPECT_TRUE(home.exists("Post.tap"));
+
+    window.showNormal();
+    ASSERT_TRUE(showActive(window));
+    window.mainMenu().fileAction(FileAction::Clear)->trigger();
+    settle();
+    EXPECT_EQ(form.text(posts::Distance), "");
+    QWidget* run = form.control(posts::Run);
+    run->setFocus();
+    ASSERT_TRUE(waitUntil([&] { return run->hasFocus(); }));
+    QMenu* edit = qobject_cast<QMenu*>(window.mainMenu().undoAction()->parent());
+    ASSERT_TRUE(edit);
+    emit edit->aboutToShow();
+    EXPECT_EQ(window.mainMenu().undoAction()->text(), "&Undo Clear");
+    emit edit->aboutToHide();
+    QTest::keyClick(run, Qt::Key_Z, Qt::ControlModifier);
+    settle();
+    EXPECT_EQ(form.text(posts::Distance), "6.000");
+    EXPECT_EQ(form.text(posts::MaterialList), "VINYL 5X5");
+}
+
 TEST_F(MainMenuTest, EscapeLeavesTheWindowOpenAndAltKeysPressAsAClickDoes)
 {
     MainWindow window("", PageId::Posts, QIcon(), messages);
