@@ -63,22 +63,44 @@ double segmentLength(const PathSegment& segment)
     return (shape.startRadius + shape.endRadius) / 2 * shape.sweep;
 }
 
+namespace {
+
+// The quarter turns from the direction of a vector along an axis, counted anticlockwise from +X;
+// -1 for any other direction.
+int quarterOf(double x, double y)
+{
+    if (y == 0)
+        return x > 0 ? 0 : x < 0 ? 2 : -1;
+    if (x == 0)
+        return y > 0 ? 1 : 3;
+    return -1;
+}
+
+// The clockwise turn from the start's direction to the end's, a whole turn when they meet. Most
+// arcs of a program are corners, lead-ins and exits that start and end along the axes: their
+// turn is counted in quarters without a trigonometric function.
+double clockwiseTurn(double sx, double sy, double ex, double ey)
+{
+    const int from = quarterOf(sx, sy), to = quarterOf(ex, ey);
+    if (from >= 0 && to >= 0) {
+        const int quarters = (from - to + 4) % 4;
+        return quarters == 0 ? kTwoPi : quarters * kTwoPi / 4;
+    }
+    double sweep = -std::atan2(sx * ey - sy * ex, sx * ex + sy * ey);
+    if (sweep < 0)
+        sweep += kTwoPi;
+    return sweep <= 1e-12 ? kTwoPi : sweep;
+}
+
+} // namespace
+
+
 ArcRun arcRun(const PathSegment& arc)
 {
     const double sx = arc.from.x - arc.centre.x, sy = arc.from.y - arc.centre.y;
     const double ex = arc.to.x - arc.centre.x, ey = arc.to.y - arc.centre.y;
-    // Beyond this the squares could overflow; hypot takes its care there.
-    constexpr double kLarge = 1e150;
-    const bool large = std::fabs(sx) > kLarge || std::fabs(sy) > kLarge || std::fabs(ex) > kLarge || std::fabs(ey) > kLarge;
-    const double startRadius = large ? std::hypot(sx, sy) : std::sqrt(sx * sx + sy * sy);
-    const double endRadius = large ? std::hypot(ex, ey) : std::sqrt(ex * ex + ey * ey);
-    // The clockwise turn from the start's direction to the end's, a whole turn when they meet.
-    double sweep = -std::atan2(sx * ey - sy * ex, sx * ex + sy * ey);
-    if (sweep < 0)
-        sweep += kTwoPi;
-    if (sweep <= 1e-12)
-        sweep = kTwoPi;
-    return {(startRadius + endRadius) / 2 * sweep, std::fabs(endRadius - startRadius)};
+    const double startRadius = fastLength(sx, sy), endRadius = fastLength(ex, ey);
+    return {(startRadius + endRadius) / 2 * clockwiseTurn(sx, sy, ex, ey), std::fabs(endRadius - startRadius)};
 }
 
 std::vector<Point2> extremePoints(const PathSegment& segment)

@@ -56,7 +56,7 @@ Tokens tokensOf(std::string_view text)
 // text up to a blank or its end, where text is left. Up to 15 digits, the value is the whole
 // number of its digits divided by a power of ten: both exact in double precision, so the one
 // division rounds as a full conversion would.
-bool readNumberAt(const char*& text, const char* const end, double& value)
+[[gnu::always_inline]] inline bool readNumberAt(const char*& text, const char* const end, double& value)
 {
     static constexpr double kPowers[] = {1, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
     const char* const start = text;
@@ -80,10 +80,12 @@ bool readNumberAt(const char*& text, const char* const end, double& value)
     text = c;
     if ((c != end && *c != ' ') || before + decimals == 0)
         return false;
-    if (before + decimals > 15)
+    if (before + decimals > 15) {
         value = leadingDouble(std::string_view(start, static_cast<size_t>(c - start))); // too many digits to gather exactly; rare
-    else
-        value = (negative ? -1.0 : 1.0) * (static_cast<double>(whole) / kPowers[decimals]);
+        return true;
+    }
+    const double magnitude = static_cast<double>(whole) / kPowers[decimals];
+    value = negative ? -magnitude : magnitude;
     return true;
 }
 

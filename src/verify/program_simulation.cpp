@@ -156,7 +156,8 @@ void Simulator::moveGantry(const ProgramLine& line, Motion motion)
 
 void Simulator::pushSegment(Motion motion, Point2 to, Point2 centre, bool down)
 {
-    PathSegment segment{motion, at_, to, centre, line_, down, motion == Motion::Rapid ? 0 : gantryFeed_, side_};
+    const PathSegment segment{at_, to, centre, motion == Motion::Rapid ? 0 : gantryFeed_, line_, motion, down,
+                              static_cast<unsigned char>(side_)};
     double length = 0;
     if (motion == Motion::Arc) {
         const ArcRun run = arcRun(segment);
@@ -164,7 +165,7 @@ void Simulator::pushSegment(Motion motion, Point2 to, Point2 centre, bool down)
             problem("The arc's end lies " + lengthText(run.endError) + " off its circle.");
         length = run.length;
     } else if (segment.feed > 0) {
-        length = distance(at_, to);
+        length = fastLength(to.x - at_.x, to.y - at_.y);
     }
     if (segment.feed > 0)
         trace_.feedMinutes += length / segment.feed;

@@ -11,17 +11,18 @@ struct Point2 {
     double y = 0;
 };
 
-enum class Motion { Rapid, Feed, Arc };
+enum class Motion : unsigned char { Rapid, Feed, Arc };
 
+// A program holds a segment for nearly every line: its members are laid out to take 64 bytes.
 struct PathSegment {
-    Motion motion = Motion::Rapid;
     Point2 from;
     Point2 to;
     Point2 centre; // arcs only; every arc runs clockwise
+    double feed = 0; // units per minute; 0 for rapids and for feeds never set
     int line = 0;
-    bool headsDown = false; // some head is in the material
-    double feed = 0;        // units per minute; 0 for rapids and for feeds never set
-    int side = 0;           // 0 before the program's first pause, 1 after it
+    Motion motion = Motion::Rapid;
+    bool headsDown = false;  // some head is in the material
+    unsigned char side = 0;  // 0 before the program's first pause, 1 after it
 };
 
 // From the line that puts the heads down to the line that brings them all up again.
