@@ -22,11 +22,13 @@ constexpr NumberField kOffset{Offset, kSigned, NumberKind::Length, nullptr, "Off
 // its side's toggle on, Remove and Change a selected row.
 constexpr ControlId kSide2Controls[] = {Rows, HoleList, Spacing, OffsetToggle, Add};
 
+// Built by appending: the optimiser warns, wrongly, about a literal added to a temporary string.
 std::string rowText(const PlacedHole& hole, int slot, bool offsetOn)
 {
-    std::string text = "#" + std::to_string(slot + 1) + " : " + hole.hole.name;
-    text += isUnset(hole.spacing) ? " : None" : " : " + fixed3(hole.spacing);
-    text += offsetOn ? " : " + fixed3(hole.offset) : " : None";
+    std::string text = "#";
+    text.append(std::to_string(slot + 1)).append(" : ").append(hole.hole.name);
+    text.append(" : ").append(isUnset(hole.spacing) ? std::string("None") : fixed3(hole.spacing));
+    text.append(" : ").append(offsetOn ? fixed3(hole.offset) : std::string("None"));
     return text;
 }
 
