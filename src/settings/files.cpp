@@ -48,8 +48,12 @@ int writeWhole(const fs::path& path, std::string_view bytes)
 {
     errno = 0;
     std::FILE* out = openForWriting(path);
-    if (!out)
-        return errno != 0 ? errno : EIO;
+    if (!out) {
+        const int error = errno != 0 ? errno : EIO;
+        std::error_code notChecked;
+        // Windows says "permission denied" where a folder stands in the way.
+        return fs::is_directory(path, notChecked) ? EISDIR : error;
+    }
     int error = 0;
     if (std::fwrite(bytes.data(), 1, bytes.size(), out) != bytes.size())
         error = errno != 0 ? errno : EIO;
@@ -160,6 +164,10 @@ std::string reasonText(int errorNumber)
 WriteResult writeFileAtomically(const std::string& path, std::string_view bytes)
 {
     const fs::path target = toPath(path);
+    // Windows refuses to replace a folder with "access denied", which reads like a file held open.
+    std::error_code notChecked;
+    if (fs::is_directory(target, notChecked))
+        return WriteResult::failed(path, reasonText(EISDIR));
     fs::path temporary = target;
     temporary += ".korvanta-tmp";
     const int error = writeWhole(temporary, bytes);

@@ -35,5 +35,5 @@ TEST_F(JobListTest, UnwritableFolderIsReported)
     gs.autopath = home.file("missing");
     EXPECT_FALSE(writeJobList(program, 1, 0, gs, messages));
     EXPECT_EQ(messages.texts(), std::vector<std::string>{"Please check the path under the configuration tab\n" +
-                                                         home.file("missing/jobs.tap") + " : No such file or directory"});
+                                                         joinPath(home.file("missing"), "jobs.tap") + " : No such file or directory"});
 }

@@ -375,10 +375,11 @@ TEST_F(ConfigurationsPageTest, AMissingFolderIsOfferedToBeMade)
     EXPECT_TRUE(std::filesystem::is_directory(programs)) << "OK makes it";
 
     home.write("a file", "");
-    form.setText(JobPath, home.file("a file/jobs"));
+    const std::string underAFile = joinPath(home.file("a file"), "jobs");
+    form.setText(JobPath, underAFile);
     messages.clear();
     EXPECT_FALSE(page.store());
-    EXPECT_EQ(messages.texts().back(), "Unable to make the folder.\n" + home.file("a file/jobs") + " : Not a directory");
+    EXPECT_EQ(messages.texts().back(), "Unable to make the folder.\n" + underAFile + " : Not a directory");
     EXPECT_EQ(form.focused(), JobPath);
 }
 
