@@ -170,6 +170,9 @@ void CManual::onAddClicked(int side)
     form_.selectByPrefix(onSide(HoleList, side), hole.hole.name);
     rebuildLists();
     redraw();
+    // Holes are added one after another: the next spacing is typed over this one's.
+    form_.setFocus(onSide(Spacing, side));
+    form_.selectAllText(onSide(Spacing, side));
 }
 
 void CManual::onChangeClicked(int side)

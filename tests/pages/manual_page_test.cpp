@@ -235,8 +235,12 @@ TEST_F(ManualPageTest, SideTwoEditsOnlyWhileBothSidesAreCut)
         EXPECT_FALSE(form.enabled(onSide(id, 1))) << id;
 }
 
-TEST_F(ManualPageTest, OffsetOnPutsTheFocusInTheOffsetField)
+// Typing goes on where the next value is wanted: the next hole's spacing, the offset switched on.
+TEST_F(ManualPageTest, AddAndOffsetOnPutTheFocusWhereTypingGoesOn)
 {
+    add(0, "RAIL 4", "6");
+    EXPECT_EQ(form.focused(), Spacing);
+    EXPECT_TRUE(form.textSelected(Spacing));
     for (int side = 0; side < 2; ++side) {
         page.onOffsetToggled(side);
         EXPECT_EQ(form.focused(), onSide(Offset, side));
