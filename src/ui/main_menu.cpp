@@ -95,7 +95,7 @@ void MainMenu::undo()
 
 void MainMenu::buildView(QMenuBar* bar)
 {
-    viewMenu_ = bar->addMenu(QStringLiteral("&View"));
+    viewMenu_ = bar->addMenu(QStringLiteral("Vie&w"));
     // Actions added with addViewAction go above this line, the pages below it.
     pagesTop_ = viewMenu_->addSeparator();
     auto* group = new QActionGroup(this);

@@ -28,7 +28,7 @@ void buildSide(PageBuilder& b, int side, int left)
     b.pushButton(id(OffsetToggle), "Offset", left + 106, top + 57, 53, 14);
     // Each side's buttons have Alt keys of their own.
     b.pushButton(id(Add), side == 0 ? "&Add" : "A&dd", left + 7, top + 76, 48, 14);
-    b.pushButton(id(Remove), side == 0 ? "Re&move" : "R&emove", left + 59, top + 76, 48, 14);
+    b.pushButton(id(Remove), side == 0 ? "Re&move" : "Remo&ve", left + 59, top + 76, 48, 14);
     b.pushButton(id(Change), side == 0 ? "Cha&nge" : "Chan&ge", left + 111, top + 76, 48, 14);
     // About eight rows such as "#12 : RAIL 4X1.5 : 10.000 : 0.750" beside the scroll bar.
     b.listBox(id(Rows), left + 7, top + 94, 152, 72);

@@ -23,11 +23,12 @@ void buildPatternSide(PageBuilder& b, const SideControls& id, int side, const Pa
     if (place.buildRowsBelow)
         place.buildRowsBelow();
     // The two offsetting buttons share one place; only one is shown at a time, so side 2's two
-    // share an Alt key. Side 1's keys are the captions' first letters.
+    // share an Alt key. Side 1's keys are the captions' first letters; side 2's are letters that no
+    // other control of the page and no menu takes.
     const bool first = side == 0;
     const int offsetting = top + 94 + extra;
-    b.pushButton(id.useOffsetting, first ? "&Use Offsetting" : "Us&e Offsetting", left + 7, offsetting, 70, 14);
-    b.pushButton(id.noOffsetting, first ? "&No Offsetting" : "No Offs&etting", left + 7, offsetting, 70, 14);
+    b.pushButton(id.useOffsetting, first ? "&Use Offsetting" : "Use Offsettin&g", left + 7, offsetting, 70, 14);
+    b.pushButton(id.noOffsetting, first ? "&No Offsetting" : "No Offsettin&g", left + 7, offsetting, 70, 14);
     b.label("Offset Amount:", left + 7, offsetting + 22, 78, 8, id.offsetAmountLabel);
     b.lineEdit(id.offsetAmount, left + 90, offsetting + 20, 60, 12);
     b.checkBox(id.alternate, first ? "&Alternate Offset" : "Al&ternate Offset", left + 7, offsetting + 38, 90, 10);

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -204,6 +205,34 @@ TEST_F(KeyboardTest, TheRailsCountLeftForAnotherPageIsNotChecked)
     settle();
     EXPECT_EQ(window.currentPage(), PageId::Posts);
     EXPECT_TRUE(messages.entries().empty()) << messages.texts().front();
+}
+
+// No Alt key is taken twice on a page, menus included: a key two controls share only moves the
+// focus between them, and a menu that shares it opens in place of the button.
+TEST_F(KeyboardTest, EveryAltKeyOfAPageIsItsOwn)
+{
+    press(posts.form(), posts::CutBothSides);
+    press(manual.form(), manual::CutBothSides);
+    press(rails.form(), rails::CutBothSides);
+    for (PageId page : {PageId::Posts, PageId::Manual, PageId::Rails}) {
+        window.showPage(page);
+        settle();
+        std::map<QKeySequence, QString> taken;
+        const auto take = [&](const QString& text) {
+            const QKeySequence key = QKeySequence::mnemonic(text);
+            if (key.isEmpty())
+                return;
+            const auto [first, isNew] = taken.emplace(key, text);
+            EXPECT_TRUE(isNew) << "page " << pageNumber(page) << ": " << text.toStdString() << " and "
+                               << first->second.toStdString();
+        };
+        for (QAction* menu : window.menuBar()->actions())
+            take(menu->text());
+        for (QAbstractButton* button : window.tabs()->currentWidget()->findChildren<QAbstractButton*>()) {
+            if (button->isVisible()) // disabled ones too: their turn comes
+                take(button->text());
+        }
+    }
 }
 
 // The Manual page's Offset toggles have Alt keys, which stay as their captions change.

@@ -45,7 +45,7 @@ TEST_F(ManualPageWidgetTest, EveryControlIsInPlaceAndThePageIsLeftAgain)
     for (ControlId id : {OffsetToggle, HoleList, HoleListLabel, Spacing, SpacingLabel, Offset, OffsetLabel, Add, Remove,
                          Change, Rows})
         EXPECT_TRUE(form->control(id) && form->control(onSide(id, 1))) << "side control " << id;
-    EXPECT_EQ(form->caption(onSide(Remove, 1)), "R&emove");
+    EXPECT_EQ(form->caption(onSide(Remove, 1)), "Remo&ve");
     EXPECT_EQ(form->caption(CutBothSides), "Cut &Both Sides");
     EXPECT_EQ(form->caption(manual::Run), "&Run");
 
