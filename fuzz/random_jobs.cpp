@@ -75,15 +75,22 @@ void bothSides(Desk& d, Page& page, const pattern::ChoiceControls& choices, Dice
     page.onCutBothSidesClicked();
 }
 
+// The page shown as the operator meets it, with one of the shop's materials picked.
+template <class Page>
+void showWithMaterial(Desk& d, Page& page, PageId id, ControlId materialList, Dice& dice)
+{
+    page.create();
+    enterPage(id);
+    page.onShown();
+    pick(d.form, materialList, kMaterialNames[dice.below(3)]);
+    page.onMaterialSelected();
+}
+
 std::string runPosts(Desk& d, Dice& dice)
 {
     using namespace posts;
     CAutomatic page(d.form, d.messages, d.dialogs, d.window);
-    page.create();
-    enterPage(PageId::Posts);
-    page.onShown();
-    pick(d.form, MaterialList, kMaterialNames[dice.below(3)]);
-    page.onMaterialSelected();
+    showWithMaterial(d, page, PageId::Posts, MaterialList, dice);
     layOutSide(d, page, kSides[0], 0, dice, true);
     bothSides(d, page, kChoices, dice);
     if (d.form.checked(CutBothSides))
@@ -97,11 +104,7 @@ std::string runManual(Desk& d, Dice& dice)
 {
     using namespace manual;
     CManual page(d.form, d.messages, d.dialogs, d.window);
-    page.create();
-    enterPage(PageId::Manual);
-    page.onShown();
-    pick(d.form, MaterialList, kMaterialNames[dice.below(3)]);
-    page.onMaterialSelected();
+    showWithMaterial(d, page, PageId::Manual, MaterialList, dice);
     if (dice.chance(50)) {
         d.form.setChecked(CutBothSides, true);
         d.form.setChecked(CutOneSide, false);
@@ -126,11 +129,7 @@ std::string runRails(Desk& d, Dice& dice)
 {
     using namespace rails;
     CRails page(d.form, d.messages, d.dialogs, d.window);
-    page.create();
-    enterPage(PageId::Rails);
-    page.onShown();
-    pick(d.form, MaterialList, kMaterialNames[dice.below(3)]);
-    page.onMaterialSelected();
+    showWithMaterial(d, page, PageId::Rails, MaterialList, dice);
     if (dice.chance(70)) {
         d.form.setText(kRailFields[0].rise, typed(dice.between(0.5f, 6)));
         page.onRiseCommitted();
