@@ -3,9 +3,10 @@
 #include "platform/messages.h"
 #include "verify/program_check.h"
 
-bool programPassesItsCheck(const ProgramOutput& out, const Settings& settings, Messages& messages)
+bool programPassesItsCheck(const ProgramOutput& out, const Settings& settings, Messages& messages,
+                           ProgramReport& report)
 {
-    const ProgramReport report = verifyProgram(out.bytes(), machineFromSettings(settings), libraryFromLists());
+    report = verifyProgram(out.bytes(), machineFromSettings(settings), libraryFromLists());
     if (report.problems().empty())
         return true;
     const Problem& first = report.problems().front();
@@ -16,5 +17,6 @@ bool programPassesItsCheck(const ProgramOutput& out, const Settings& settings, M
 bool saveCheckedProgram(const ProgramOutput& out, const std::string& path, const Settings& settings,
                         Messages& messages)
 {
-    return programPassesItsCheck(out, settings, messages) && saveOutput(out, path, messages);
+    ProgramReport report;
+    return programPassesItsCheck(out, settings, messages, report) && saveOutput(out, path, messages);
 }

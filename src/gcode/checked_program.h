@@ -2,6 +2,7 @@
 
 #include "gcode/output/program_output.h"
 #include "settings/settings.h"
+#include "verify/program_check.h"
 
 #include <string>
 
@@ -14,4 +15,6 @@ class Messages;
 bool saveCheckedProgram(const ProgramOutput& out, const std::string& path, const Settings& settings,
                         Messages& messages);
 // The same check without writing: true when the program passes, else false after the message.
-bool programPassesItsCheck(const ProgramOutput& out, const Settings& settings, Messages& messages);
+// The reading back is left in report, for a view to draw.
+bool programPassesItsCheck(const ProgramOutput& out, const Settings& settings, Messages& messages,
+                           ProgramReport& report);

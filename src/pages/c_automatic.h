@@ -40,7 +40,11 @@ public:
     void onLoadClicked() { flow_.load(); }
     void onClearClicked() { flow_.clear(); }
     void onRunClicked() { flow_.run(); }
-    bool composeProgram(ProgramOutput& out, Messages& reasons) override { return flow_.compose(out, reasons); }
+    bool composeProgram(ProgramOutput& out, Messages& reasons, ProgramReport& report) override
+    {
+        return flow_.compose(out, reasons, report);
+    }
+    using ProgramSource::composeProgram;
     void onShown();
     void onLeft();
 

@@ -43,7 +43,11 @@ public:
     void onLoadClicked() { flow_.load(); }
     void onClearClicked() { flow_.clear(); }
     void onRunClicked() { flow_.run(); }
-    bool composeProgram(ProgramOutput& out, Messages& reasons) override { return flow_.compose(out, reasons); }
+    bool composeProgram(ProgramOutput& out, Messages& reasons, ProgramReport& report) override
+    {
+        return flow_.compose(out, reasons, report);
+    }
+    using ProgramSource::composeProgram;
     void onShown();
     void onLeft();
     // The page is about to be left (true), or stays after all (false): the count's field, left on

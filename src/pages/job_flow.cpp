@@ -244,12 +244,12 @@ void JobFlow::undo()
     showFile();
 }
 
-bool JobFlow::compose(ProgramOutput& out, Messages& reasons)
+bool JobFlow::compose(ProgramOutput& out, Messages& reasons, ProgramReport& report)
 {
     const RunContext run = runContext();
     if (!page_.checkJob(run, CheckPurpose::Run, reasons))
         return false;
     page_.writeProgram(out, run);
     // The reading back that Run does too, so that the view says why Run would refuse.
-    return programPassesItsCheck(out, run.settings, reasons);
+    return programPassesItsCheck(out, run.settings, reasons, report);
 }

@@ -14,6 +14,7 @@
 class FileDialogs;
 class Messages;
 class ProgramOutput;
+struct ProgramReport;
 class Sheet;
 
 // The controls of a cutting page that the flow shows and reads.
@@ -42,8 +43,9 @@ public:
     // Clear: the page emptied and its file back to its default name.
     void clear();
     // The program Run would write now, composed and read back without writing or changing
-    // anything; false with the first reason Run would give told to reasons.
-    bool compose(ProgramOutput& out, Messages& reasons);
+    // anything; false with the first reason Run would give told to reasons. report holds the
+    // reading back.
+    bool compose(ProgramOutput& out, Messages& reasons, ProgramReport& report);
 
     // The page is shown: its file and total again, and a file handed over by another page taken.
     // True when a file was handed over.

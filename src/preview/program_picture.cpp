@@ -75,15 +75,11 @@ void addSegment(const PathSegment& segment, const Placement& place, std::vector<
 
 } // namespace
 
-ProgramPicture pictureOfProgram(const std::string& program, const VerifyMachine& machine)
+ProgramPicture pictureOfProgram(ProgramReport report, const VerifyMachine& machine)
 {
     ProgramPicture picture;
     picture.machine = machine;
-    picture.report = verifyProgram(program, machine);
-    if (!picture.report.problems().empty()) {
-        const Problem& first = picture.report.problems().front();
-        picture.reason = "The program failed its check at line " + std::to_string(first.line) + ": " + first.text;
-    }
+    picture.report = std::move(report);
     return picture;
 }
 

@@ -14,9 +14,8 @@ struct ProgramPicture {
     VerifyMachine machine;
 };
 
-// The picture of a composed program, read back as Run reads it; a program that fails its check
-// shows Run's message in place of the drawing.
-ProgramPicture pictureOfProgram(const std::string& program, const VerifyMachine& machine);
+// The picture of a composed program from its reading back, which found no fault.
+ProgramPicture pictureOfProgram(ProgramReport report, const VerifyMachine& machine);
 ProgramPicture pictureOfReason(const std::string& reason);
 
 // "Cutting time about 12 min 30 s, rapids and flips not counted"

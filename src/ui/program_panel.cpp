@@ -125,8 +125,9 @@ void ProgramPanel::refresh()
         return;
     ProgramOutput out;
     RecordingMessages reasons;
-    ProgramPicture picture = source_->composeProgram(out, reasons)
-                                 ? pictureOfProgram(out.bytes(), machineFromSettings(gs))
+    ProgramReport report;
+    ProgramPicture picture = source_->composeProgram(out, reasons, report)
+                                 ? pictureOfProgram(std::move(report), machineFromSettings(gs))
                                  : pictureOfReason(reasons.texts().empty() ? std::string() : reasons.texts().front());
     // Under the preview, ticked or not: the time the program takes, or why Run would refuse it;
     // a reason too long for its two lines is whole in the tooltip.
