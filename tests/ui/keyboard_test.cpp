@@ -69,12 +69,6 @@ protected:
         return visited;
     }
 
-    void pick(QtForm& form, ControlId list, int row)
-    {
-        auto* box = qobject_cast<QComboBox*>(form.control(list));
-        box->setCurrentIndex(row);
-        emit box->activated(row);
-    }
     void type(QtForm& form, ControlId field, const char* text)
     {
         form.control(field)->setFocus();

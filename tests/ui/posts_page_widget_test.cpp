@@ -64,8 +64,7 @@ TEST_F(PostsPageWidgetTest, RefusedDistanceShowsOneBoxAndTakesTheFocusBack)
     // KORVANTA_SCREENSHOT=file.png keeps a picture of the page with a pattern laid out.
     if (const char* screenshot = std::getenv("KORVANTA_SCREENSHOT")) {
         gs.autozoom = 1;
-        qobject_cast<QComboBox*>(posts.form().control(HoleList))->setCurrentIndex(0);
-        emit qobject_cast<QComboBox*>(posts.form().control(HoleList))->activated(0);
+        pick(posts.form(), HoleList, 0);
         posts.form().setText(Spacing, "8");
         posts.logic().onSpacingCommitted(0);
         posts.form().setText(Holes, "5");

@@ -9,7 +9,6 @@
 #include "ui_test_support.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QLabel>
 
 #include <gtest/gtest.h>
@@ -34,12 +33,8 @@ TEST_F(UiTest, ShowProgramDrawsTheCutsInTheSideColour)
     EXPECT_EQ(panel.view()->picture().reason, "Must Select a Material.");
     EXPECT_EQ(panel.cuttingTime()->text(), "Must Select a Material.") << "in place of the cutting time";
 
-    auto* material = qobject_cast<QComboBox*>(posts.form().control(MaterialList));
-    material->setCurrentIndex(1);
-    emit material->activated(1);
-    auto* hole = qobject_cast<QComboBox*>(posts.form().control(HoleList));
-    hole->setCurrentIndex(0);
-    emit hole->activated(0);
+    pick(posts.form(), MaterialList, 1);
+    pick(posts.form(), HoleList, 0);
     posts.form().setText(Distance, "6");
     posts.logic().onDistanceCommitted(0);
     posts.form().setText(Holes, "2");
@@ -79,12 +74,8 @@ TEST_F(UiTest, TheReasonForARefusalStandsUnderThePreview)
     ASSERT_TRUE(showActive(window));
     ProgramPanel& panel = *window.programPanel();
     ASSERT_FALSE(panel.showProgram()->isChecked());
-    auto* material = qobject_cast<QComboBox*>(posts.form().control(MaterialList));
-    material->setCurrentIndex(1);
-    emit material->activated(1);
-    auto* hole = qobject_cast<QComboBox*>(posts.form().control(HoleList));
-    hole->setCurrentIndex(1);
-    emit hole->activated(1);
+    pick(posts.form(), MaterialList, 1);
+    pick(posts.form(), HoleList, 1);
     // Ten holes 14 apart on the 72-inch post: the sixth runs off its end.
     for (auto [field, text, commit] : {std::tuple{Distance, "6", &CAutomatic::onDistanceCommitted},
                                        {Spacing, "10", &CAutomatic::onSpacingCommitted},

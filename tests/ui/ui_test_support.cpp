@@ -2,8 +2,10 @@
 
 #include "ui/focus_lost_queue.h"
 #include "ui/main_window.h"
+#include "ui/qt_form.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QGroupBox>
 #include <QSettings>
@@ -91,4 +93,11 @@ void ModalAnswerer::answer()
         if (!QTest::qWaitForWindowActive(window_))
             ADD_FAILURE() << "the window did not come back after the box";
     }
+}
+
+void pick(QtForm& form, ControlId list, int row)
+{
+    auto* box = qobject_cast<QComboBox*>(form.control(list));
+    box->setCurrentIndex(row);
+    emit box->activated(row);
 }

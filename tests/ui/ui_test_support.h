@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/form.h"
 #include "platform/page_id.h"
 #include "support/temp_dir.h"
 
@@ -15,6 +16,10 @@ bool waitUntil(const std::function<bool()>& condition, int timeoutMs = 5000);
 void settle();
 // Shows a window and waits until it is the active window.
 bool showActive(QWidget& window);
+
+class QtForm;
+// Chooses a row of a list as the operator does: the row shown, then the page told.
+void pick(QtForm& form, ControlId list, int row);
 
 class MainWindow;
 // The page's controls all lie on it, left of the preview (but on Configurations, which hides it),
